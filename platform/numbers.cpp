@@ -1,0 +1,179 @@
+#include "platform/numbers.hpp"
+
+#include <QLocale>
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <string>
+
+namespace platform {
+namespace {
+
+// Val works on the text with its blanks, tabs and line feeds removed; every
+// other non-ASCII character becomes a stop character.
+std::string significant(QStringView text)
+{
+    std::string ascii;
+    ascii.reserve(static_cast<std::size_t>(text.size()));
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u == u' ' || u == u'\t' || u == u'\n')
+            continue;
+        ascii.push_back(u < 0x80 ? static_cast<char>(u) : '\x01');
+    }
+    return ascii;
+}
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+int digitValue(char c, int base)
+{
+    int value = base;
+    if (isDigit(c))
+        value = c - '0';
+    else if (c >= 'a' && c <= 'f')
+        value = c - 'a' + 10;
+    else if (c >= 'A' && c <= 'F')
+        value = c - 'A' + 10;
+    return value < base ? value : -1;
+}
+
+// "&H1F" and "&O17": an unsigned integer in base 16 or 8.
+double radixInteger(std::string_view digits, int base)
+{
+    double value = 0;
+    for (const char c : digits) {
+        const int digit = digitValue(c, base);
+        if (digit < 0)
+            break;
+        value = value * base + digit;
+    }
+    return value;
+}
+
+// The decimal number at the start of `s`, rewritten for std::from_chars:
+// no '+' sign, 'e' for the exponent. Empty when `s` does not start with one.
+struct Decimal {
+    std::string chars;
+    long long exponent = 0;      // saturated, to tell overflow from underflow
+    long long leadingPlaces = 0; // decimal position of the first non-zero digit
+};
+
+Decimal scanDecimal(std::string_view s)
+{
+    constexpr long long saturation = 1'000'000;
+    Decimal d;
+    std::size_t i = 0;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+        if (s[i] == '-')
+            d.chars.push_back('-');
+        ++i;
+    }
+    bool anyDigit = false;
+    bool nonZeroSeen = false;
+    bool point = false;
+    for (; i < s.size(); ++i) {
+        const char c = s[i];
+        if (c == '.' && !point) {
+            point = true;
+        } else if (isDigit(c)) {
+            anyDigit = true;
+            if (c != '0')
+                nonZeroSeen = true;
+            if (!point && nonZeroSeen)
+                d.leadingPlaces = std::min(d.leadingPlaces + 1, saturation);
+            else if (point && !nonZeroSeen)
+                d.leadingPlaces = std::max(d.leadingPlaces - 1, -saturation);
+        } else {
+            break;
+        }
+        d.chars.push_back(c);
+    }
+    if (!anyDigit)
+        return {};
+
+    // An exponent counts only when at least one digit follows its letter and sign.
+    std::size_t j = i;
+    if (j < s.size() && (s[j] == 'e' || s[j] == 'E' || s[j] == 'd' || s[j] == 'D')) {
+        ++j;
+        bool negative = false;
+        if (j < s.size() && (s[j] == '+' || s[j] == '-'))
+            negative = s[j++] == '-';
+        if (j < s.size() && isDigit(s[j])) {
+            d.chars.push_back('e');
+            if (negative)
+                d.chars.push_back('-');
+            for (; j < s.size() && isDigit(s[j]); ++j) {
+                d.chars.push_back(s[j]);
+                d.exponent = std::min(d.exponent * 10 + (s[j] - '0'), saturation);
+            }
+            if (negative)
+                d.exponent = -d.exponent;
+        }
+    }
+    return d;
+}
+
+} // namespace
+
+double Val(QStringView text)
+{
+    const std::string s = significant(text);
+    if (s.size() >= 2 && s[0] == '&') {
+        if (s[1] == 'h' || s[1] == 'H')
+            return radixInteger(std::string_view(s).substr(2), 16);
+        if (s[1] == 'o' || s[1] == 'O')
+            return radixInteger(std::string_view(s).substr(2), 8);
+    }
+
+    const Decimal d = scanDecimal(s);
+    if (d.chars.empty())
+        return 0;
+    double value = 0;
+    const char* const first = d.chars.data();
+    const auto [end, error] = std::from_chars(first, first + d.chars.size(), value);
+    if (error == std::errc::result_out_of_range) {
+        // from_chars leaves the value alone; decide by the decimal magnitude.
+        const bool huge = d.leadingPlaces + d.exponent > 0;
+        value = huge ? std::numeric_limits<double>::infinity() : 0.0;
+        if (d.chars.front() == '-')
+            value = -value;
+    }
+    return value;
+}
+
+double Round(double zahl, int stellen)
+{
+    if (!std::isfinite(zahl))
+        return zahl;
+    constexpr double exactIntegers = 0x1p53;
+    const double scale = std::pow(10.0, stellen); // exact for 10^0 .. 10^22
+    const double betrag = std::fabs(zahl);
+    const double ganz = std::trunc(betrag);
+    const double rest = betrag - ganz; // exact
+
+    // rest * scale is exactly p + fehler; compare it with k + 1/2 without rounding.
+    const double p = rest * scale;
+    const double fehler = std::fma(rest, scale, -p);
+    double k = std::floor(p);
+    const double abstand = (p - k) - 0.5; // exact, or clearly negative when it is not
+    const double richtung = abstand != 0 ? abstand : fehler;
+    // With decimal places the scale is even, so k alone decides the parity.
+    const bool ungerade = std::fmod(stellen == 0 ? ganz + k : k, 2.0) != 0;
+    if (richtung > 0 || (richtung == 0 && ungerade))
+        k += 1;
+
+    const double zaehler = ganz * scale + k;
+    const double ergebnis = zaehler < exactIntegers ? zaehler / scale : ganz + k / scale;
+    return ergebnis == 0 ? 0.0 : std::copysign(ergebnis, zahl);
+}
+
+QString Str(double zahl, const QLocale& locale)
+{
+    QLocale format(locale);
+    format.setNumberOptions(QLocale::OmitGroupSeparator);
+    return format.toString(zahl == 0 ? 0.0 : zahl, 'g', 15);
+}
+
+} // namespace platform

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+class QLocale;
+
+// The number services of the forms runtime, as pure functions.
+namespace platform {
+
+// Reads the number at the start of a text the classic BASIC way: blanks, tabs
+// and line feeds are skipped anywhere, reading stops at the first character
+// that cannot continue the number, and a text without a number gives 0.
+[[nodiscard]] double Val(QStringView text);
+
+// Rounds to `stellen` decimal places (0 to 15). Only a double whose exact value
+// lies halfway goes to the even neighbour.
+[[nodiscard]] double Round(double zahl, int stellen);
+
+// The general number-to-text conversion: at most 15 significant digits, no
+// trailing zeros, no grouping, the decimal separator of `locale`.
+[[nodiscard]] QString Str(double zahl, const QLocale& locale);
+
+} // namespace platform
