@@ -1,0 +1,7 @@
+#include "platform/application.hpp"
+#include "window/dreieckrechner.hpp"
+
+int main(int argc, char* argv[])
+{
+    return platform::run<dreieckrechner>(argc, argv);
+}

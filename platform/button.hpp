@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QPushButton>
+
+namespace platform {
+
+// A command button. Click comes from the mouse, from Space while it has the
+// focus, and from the access key marked with "&" in its caption.
+class CommandButton final : public QPushButton {
+    Q_OBJECT
+
+public:
+    explicit CommandButton(QWidget* parent);
+
+    void SetEnabled(bool enabled);
+
+Q_SIGNALS:
+    void Click();
+};
+
+} // namespace platform

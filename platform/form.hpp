@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QWidget>
+
+#include <span>
+#include <string_view>
+
+namespace platform {
+
+// Layout data is kept in twips, 1/1440 inch; at 96 dpi that is 15 twips a
+// pixel, and Qt's device-pixel ratio takes it from logical pixels to the screen.
+inline constexpr int twipsPerPixel = 15;
+[[nodiscard]] constexpr int twipsToPixels(int twips)
+{
+    return (twips + twipsPerPixel / 2) / twipsPerPixel;
+}
+
+enum class ControlKind { TextBox, CommandButton, Label, PictureBox };
+
+// A classic face; substitutes of similar size stand behind it where it is missing.
+struct FontSpec {
+    std::string_view family;
+    double pointSize = 0;
+    int weight = 400;
+};
+
+// The face the layout's sizes assume for controls without a font of their own.
+inline constexpr FontSpec dialogFont{"MS Sans Serif", 8.0, 400};
+
+struct ControlSpec {
+    std::string_view name; // objectName
+    ControlKind kind;
+    int left, top, width, height; // twips, from the client area's top left
+    std::string_view caption;     // UTF-8 text; the image resource for a picture box
+    std::string_view labelFor{};  // a label names this field for screen readers
+    const FontSpec* font = nullptr;
+};
+
+struct FormSpec {
+    std::string_view name;
+    std::string_view caption;
+    int clientWidth, clientHeight; // twips
+    std::span<const ControlSpec> controls; // in tab order
+};
+
+[[nodiscard]] QFont fontFor(const FontSpec& spec);
+
+// A fixed-size window built from a FormSpec. Controls are created in table
+// order, which is their tab order.
+class Form : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Form(const FormSpec& spec);
+
+    // Raises Form_Load, shows the window centred on its screen and gives the
+    // focus to the first control in the tab order.
+    void start();
+
+protected:
+    virtual void Form_Load() {}
+
+    template <class Control>
+    [[nodiscard]] Control& control(std::string_view name) const
+    {
+        auto* found = findChild<Control*>(QString::fromUtf8(name), Qt::FindDirectChildrenOnly);
+        if (found == nullptr)
+            qFatal("No control %.*s in the layout", static_cast<int>(name.size()), name.data());
+        return *found;
+    }
+
+private:
+    void addControl(const ControlSpec& spec);
+};
+
+} // namespace platform

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+namespace platform {
+
+// Styles of the classic message box; only the icon part is used here.
+inline constexpr int vbCritical = 16;
+inline constexpr int vbOK = 1;
+
+// Shows a modal message box with one OK button and the icon that `style`
+// names; returns the code of the button pressed.
+int MsgBox(const QString& text, int style, const QString& title);
+
+// Replaces the box, for tests that must not block. An empty handler brings
+// the real box back.
+using MsgBoxHandler = std::function<int(const QString& text, int style, const QString& title)>;
+void setMsgBoxHandler(MsgBoxHandler handler);
+
+} // namespace platform

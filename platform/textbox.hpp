@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QLineEdit>
+
+#include <cstdint>
+
+namespace platform {
+
+// An entry field with the classic events: GotFocus, and a KeyPress that sees
+// every typed character before it is inserted and may replace it or drop it
+// (by setting the code to 0).
+class TextBox final : public QLineEdit {
+    Q_OBJECT
+
+public:
+    explicit TextBox(QWidget* parent);
+
+    [[nodiscard]] QString Text() const;
+    // Replaces the whole text and puts the caret back at its start.
+    void SetText(const QString& text);
+    // Shows a number through the general number-to-text conversion.
+    void SetText(double zahl);
+    void SetEnabled(bool enabled);
+    // Selects up to `length` characters from the current selection start.
+    void SetSelLength(int length);
+
+Q_SIGNALS:
+    void GotFocus();
+    void KeyPress(std::int16_t& KeyAscii);
+
+protected:
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    // Runs every character through KeyPress; returns what is left to insert.
+    [[nodiscard]] QString filtered(const QString& characters);
+
+    int m_selStart = 0; // the selection start, kept while the field has no focus
+    bool m_keepFocusSelection = false;
+};
+
+} // namespace platform

@@ -1,0 +1,43 @@
+#include "solver/globale_var_sub.hpp"
+
+#include "platform/messagebox.hpp"
+#include "platform/numbers.hpp"
+#include "window/dreieckrechner.hpp"
+
+#include <cmath>
+
+namespace globale_Var_sub {
+
+void pi_setzen()
+{
+    // The classic 15-digit literal, not the full-precision value.
+    pi = 3.14159265358979;
+}
+
+void winkel_berechnen(double an, double ge)
+{
+    const double verhaeltnis = ge / an;
+    winkel = std::atan(verhaeltnis);
+    winkel = platform::Round((180 / pi) * winkel, 4);
+    dreieckrechner::instance().txt_winkel.SetText(winkel);
+}
+
+void fehler_melden(const QString& meldung, const QString& titel)
+{
+    platform::MsgBox(meldung, platform::vbCritical, titel);
+    dreieckrechner::instance().eingaben_freigeben(true);
+}
+
+void taste_pruefen(std::int16_t& taste)
+{
+    if (taste == u'?' || taste == u'\b' || taste == u'.')
+        return;
+    if (taste == u',') {
+        taste = u'.';
+        return;
+    }
+    if (taste < u'0' || taste > u'9')
+        taste = 0;
+}
+
+} // namespace globale_Var_sub

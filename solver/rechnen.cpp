@@ -1,0 +1,181 @@
+// The two solving procedures of the window: they read the four fields, check
+// them, and either write the missing quantities or report an input error.
+// Every report comes before the first write, so no result is ever half shown.
+#include "platform/numbers.hpp"
+#include "solver/globale_var_sub.hpp"
+#include "window/dreieckrechner.hpp"
+
+#include <algorithm>
+#include <cmath>
+#include <initializer_list>
+
+using namespace globale_Var_sub;
+using platform::Round;
+using platform::Val;
+
+namespace {
+
+const QString groesser_null = QStringLiteral("Werte müssen größer 0 sein !");
+// Beyond the double range a result would show as "inf" or "nan".
+const QString ausserhalb = QStringLiteral("Werte liegen außerhalb des Rechenbereichs !");
+
+void melden(const QString& text)
+{
+    meldung = text;
+    titel = QStringLiteral("Eingabefehler");
+    fehler_melden(meldung, titel);
+}
+
+bool endlich(std::initializer_list<double> werte)
+{
+    return std::ranges::all_of(werte, [](double wert) { return std::isfinite(wert); });
+}
+
+bool ist_unbekannt(const platform::TextBox& feld) { return feld.Text() == unbekannt; }
+
+double gelesen(const platform::TextBox& feld) { return std::fabs(Val(feld.Text())); }
+
+} // namespace
+
+void dreieckrechner::rechnen_mit_winkel()
+{
+    winkel = gelesen(txt_winkel);
+    an = gelesen(txt_an);
+    ge = gelesen(txt_ge);
+    hyp = gelesen(txt_hyp);
+    if (!endlich({winkel, an, ge, hyp})) {
+        melden(ausserhalb);
+        return;
+    }
+    if (winkel >= 90) {
+        melden(QStringLiteral("Winkel kann nicht >= 90 Grad sein !!"));
+        return;
+    }
+
+    // The first rule that matches decides which side is the known one.
+    enum class Fall { H, G, A };
+    Fall fall = Fall::H;
+    if (ist_unbekannt(txt_an) && ist_unbekannt(txt_ge))
+        fall = Fall::H;
+    else if (ist_unbekannt(txt_an) && ist_unbekannt(txt_hyp))
+        fall = Fall::G;
+    else if (ist_unbekannt(txt_ge) && ist_unbekannt(txt_hyp))
+        fall = Fall::A;
+
+    if (fall == Fall::A) {
+        // The adjacent leg is known.
+        if (an == 0 || winkel == 0) {
+            melden(groesser_null);
+            return;
+        }
+        winkel = (pi / 180) * winkel;
+        hyp = an / std::cos(winkel);
+        ge = std::sqrt(std::pow(hyp, 2) - std::pow(an, 2));
+        if (!endlich({hyp, ge})) {
+            melden(ausserhalb);
+            return;
+        }
+        txt_ge.SetText(Round(ge, 4));
+        txt_hyp.SetText(Round(hyp, 4));
+    } else if (fall == Fall::G) {
+        // The opposite leg is known.
+        if (ge == 0 || winkel == 0) {
+            melden(groesser_null);
+            return;
+        }
+        winkel = (pi / 180) * winkel;
+        hyp = ge / std::sin(winkel);
+        an = std::sqrt(std::pow(hyp, 2) - std::pow(ge, 2));
+        if (!endlich({hyp, an})) {
+            melden(ausserhalb);
+            return;
+        }
+        txt_an.SetText(Round(an, 4));
+        txt_hyp.SetText(Round(hyp, 4));
+    } else {
+        // The hypotenuse is known, or at most one side is unknown.
+        if (hyp == 0 || winkel == 0) {
+            melden(groesser_null);
+            return;
+        }
+        winkel = (pi / 180) * winkel;
+        ge = hyp * std::sin(winkel);
+        an = std::sqrt(std::pow(hyp, 2) - std::pow(ge, 2));
+        if (!endlich({an, ge})) {
+            melden(ausserhalb);
+            return;
+        }
+        txt_an.SetText(Round(an, 4));
+        txt_ge.SetText(Round(ge, 4));
+    }
+}
+
+void dreieckrechner::rechnen_ohne_winkel()
+{
+    an = gelesen(txt_an);
+    ge = gelesen(txt_ge);
+    hyp = gelesen(txt_hyp);
+    if (!endlich({an, ge, hyp})) {
+        melden(ausserhalb);
+        return;
+    }
+
+    enum class Fall { AG, AH, GH };
+    Fall fall = Fall::GH; // also when all three sides are given
+    if (ist_unbekannt(txt_an))
+        fall = Fall::GH;
+    else if (ist_unbekannt(txt_ge))
+        fall = Fall::AH;
+    else if (ist_unbekannt(txt_hyp))
+        fall = Fall::AG;
+
+    if (fall == Fall::AG) {
+        // Both legs are known.
+        if (an == 0 || ge == 0) {
+            melden(groesser_null);
+            return;
+        }
+        hyp = Round(std::sqrt(std::pow(an, 2) + std::pow(ge, 2)), 4);
+        if (!endlich({hyp})) {
+            melden(ausserhalb);
+            return;
+        }
+        txt_hyp.SetText(hyp);
+        winkel_berechnen(an, ge);
+    } else if (fall == Fall::AH) {
+        // Adjacent leg and hypotenuse.
+        if (an == 0 || hyp == 0) {
+            melden(groesser_null);
+            return;
+        }
+        if (an >= hyp) {
+            melden(QStringLiteral("Ankathete kann nicht >= Hypotenuse sein"));
+            return;
+        }
+        ge = std::sqrt(std::pow(hyp, 2) - std::pow(an, 2));
+        if (!endlich({ge})) {
+            melden(ausserhalb);
+            return;
+        }
+        winkel_berechnen(an, ge);
+        txt_ge.SetText(Round(ge, 4));
+    } else {
+        // Opposite leg and hypotenuse; an entered adjacent leg is recomputed.
+        if (ge == 0 || hyp == 0) {
+            melden(groesser_null);
+            return;
+        }
+        if (ge >= hyp) {
+            melden(QStringLiteral("Gegenkathete kann nicht >= Hypotenuse sein"));
+            return;
+        }
+        an = std::sqrt(std::pow(hyp, 2) - std::pow(ge, 2));
+        // A leg that underflows to 0 would make the angle a division by zero.
+        if (!endlich({an}) || an == 0) {
+            melden(ausserhalb);
+            return;
+        }
+        winkel_berechnen(an, ge);
+        txt_an.SetText(Round(an, 4));
+    }
+}

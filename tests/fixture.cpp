@@ -1,0 +1,69 @@
+#include "fixture.hpp"
+
+#include "platform/messagebox.hpp"
+
+#include <QApplication>
+#include <QLocale>
+#include <QTest>
+
+#include <array>
+
+namespace {
+
+std::array<platform::TextBox*, 4> fields(dreieckrechner& w) { return {&w.txt_winkel, &w.txt_an, &w.txt_ge, &w.txt_hyp}; }
+
+} // namespace
+
+void WindowFixture::init()
+{
+    m_reports.clear();
+    platform::setMsgBoxHandler([this](const QString& text, int style, const QString& title) {
+        m_reports.push_back({text, style, title});
+        return platform::vbOK;
+    });
+    m_window = std::make_unique<dreieckrechner>();
+    m_window->setLocale(QLocale::c());
+    m_window->start();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+}
+
+void WindowFixture::cleanup()
+{
+    QWidget* const modal = QApplication::activeModalWidget();
+    if (modal != nullptr)
+        modal->close();
+    m_window.reset();
+    platform::setMsgBoxHandler({});
+    QVERIFY2(modal == nullptr, "the test left a modal dialog open");
+}
+
+void WindowFixture::enter(const QStringList& texts) const
+{
+    const auto boxes = fields(*m_window);
+    for (std::size_t i = 0; i < boxes.size(); ++i)
+        boxes[i]->SetText(texts.value(static_cast<qsizetype>(i)));
+}
+
+QStringList WindowFixture::texts() const
+{
+    QStringList result;
+    for (const platform::TextBox* box : fields(*m_window))
+        result << box->Text();
+    return result;
+}
+
+bool WindowFixture::unlocked() const
+{
+    bool all = m_window->cmd_rechnen.isEnabled();
+    for (const platform::TextBox* box : fields(*m_window))
+        all = all && box->isEnabled();
+    return all;
+}
+
+bool WindowFixture::locked() const
+{
+    bool any = m_window->cmd_rechnen.isEnabled();
+    for (const platform::TextBox* box : fields(*m_window))
+        any = any || box->isEnabled();
+    return !any;
+}

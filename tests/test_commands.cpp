@@ -1,0 +1,221 @@
+// Berechnen, Neu and Ende: marker counting, the lock, focus, the end of the program.
+#include "fixture.hpp"
+
+#include "platform/messagebox.hpp"
+#include "solver/globale_var_sub.hpp"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QMessageBox>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+using namespace Qt::StringLiterals;
+
+class TestCommands : public WindowFixture {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void startsUnlockedWithMarkers();
+    void formLoadSetsPi();
+    void tooFewValues_data();
+    void tooFewValues();
+    void successLocksUntilNeu();
+    void neuKeepsFocusAndVariables();
+    void focusMovesToNeuWhenBerechnenIsDisabled();
+    void focusMovesOnFromALockedField();
+    void accessKeysClickTheButtons_data();
+    void accessKeysClickTheButtons();
+    void accessibleNames_data();
+    void accessibleNames();
+    void endeEndsTheEventLoop();
+    void closingTheWindowEndsTheEventLoop();
+    void realMessageBoxIsModalAndCritical();
+};
+
+void TestCommands::startsUnlockedWithMarkers()
+{
+    QCOMPARE(texts(), QStringList({"?", "?", "?", "?"}));
+    QVERIFY(unlocked());
+    QVERIFY(window().cmd_neu.isEnabled());
+    QVERIFY(window().cmd_ende.isEnabled());
+}
+
+void TestCommands::formLoadSetsPi() { QCOMPARE(globale_Var_sub::pi, 3.14159265358979); }
+
+void TestCommands::tooFewValues_data()
+{
+    QTest::addColumn<QStringList>("input");
+    QTest::newRow("all four unknown") << QStringList{"?", "?", "?", "?"};
+    QTest::newRow("only the angle") << QStringList{"30", "?", "?", "?"};
+    QTest::newRow("only one side") << QStringList{"?", "5", "?", "?"};
+    QTest::newRow("only the hypotenuse") << QStringList{"?", "?", "?", "5"};
+}
+
+void TestCommands::tooFewValues()
+{
+    QFETCH(QStringList, input);
+    enter(input);
+    window().cmd_rechnen.click();
+    QCOMPARE(reports().size(), 1U);
+    QCOMPARE(reports().front().text, u"Bitte mindestens 2 Werte angeben"_s);
+    QCOMPARE(reports().front().title, u"Eingabefehler"_s);
+    QCOMPARE(texts(), input);
+    QVERIFY(unlocked());
+}
+
+void TestCommands::successLocksUntilNeu()
+{
+    enter({"30", "5", "?", "?"});
+    window().cmd_rechnen.click();
+    QVERIFY(locked());
+    QVERIFY(window().cmd_neu.isEnabled());
+    QVERIFY(window().cmd_ende.isEnabled());
+
+    // A locked Berechnen cannot be clicked, not even by its access key.
+    QTest::keyClick(&window(), Qt::Key_B, Qt::AltModifier);
+    QTest::qWait(150);
+    QVERIFY(reports().empty());
+
+    window().cmd_neu.click();
+    QCOMPARE(texts(), QStringList({"?", "?", "?", "?"}));
+    QVERIFY(unlocked());
+}
+
+void TestCommands::neuKeepsFocusAndVariables()
+{
+    enter({"30", "5", "?", "?"});
+    window().cmd_rechnen.click();
+    const double hypotenuse = globale_Var_sub::hyp;
+    window().cmd_neu.setFocus();
+    window().cmd_neu.click();
+    QCOMPARE(QApplication::focusWidget(), &window().cmd_neu);
+    QCOMPARE(globale_Var_sub::hyp, hypotenuse);
+}
+
+void TestCommands::focusMovesToNeuWhenBerechnenIsDisabled()
+{
+    enter({"30", "5", "?", "?"});
+    window().cmd_rechnen.setFocus();
+    QTest::keyClick(&window().cmd_rechnen, Qt::Key_Space);
+    QVERIFY(locked());
+    QCOMPARE(QApplication::focusWidget(), &window().cmd_neu);
+}
+
+void TestCommands::focusMovesOnFromALockedField()
+{
+    enter({"30", "5", "?", "?"});
+    window().txt_hyp.setFocus();
+    window().cmd_rechnen.click();
+    QCOMPARE(QApplication::focusWidget(), &window().cmd_neu);
+
+    // A report unlocks but leaves the focus where it is.
+    window().cmd_neu.click();
+    window().txt_an.setFocus();
+    window().cmd_rechnen.click();
+    QCOMPARE(reports().size(), 1U);
+    QCOMPARE(QApplication::focusWidget(), &window().cmd_neu);
+}
+
+void TestCommands::accessKeysClickTheButtons_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("key");
+    QTest::newRow("Alt+B") << u"cmd_rechnen"_s << int(Qt::Key_B);
+    QTest::newRow("Alt+N") << u"cmd_neu"_s << int(Qt::Key_N);
+    QTest::newRow("Alt+E") << u"cmd_ende"_s << int(Qt::Key_E);
+}
+
+void TestCommands::accessKeysClickTheButtons()
+{
+    QFETCH(QString, button);
+    QFETCH(int, key);
+    auto* target = window().findChild<platform::CommandButton*>(button);
+    QVERIFY(target != nullptr);
+    QSignalSpy clicks(target, &platform::CommandButton::Click);
+    QTest::keyClick(&window().txt_winkel, static_cast<Qt::Key>(key), Qt::AltModifier);
+    QVERIFY(clicks.wait(1000) || clicks.size() == 1);
+    QCOMPARE(clicks.size(), 1);
+}
+
+void TestCommands::accessibleNames_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("angle") << u"txt_winkel"_s << u"Winkel (alpha)"_s;
+    QTest::newRow("adjacent leg") << u"txt_an"_s << u"Ankathete"_s;
+    QTest::newRow("opposite leg") << u"txt_ge"_s << u"Gegenkathete"_s;
+    QTest::newRow("hypotenuse") << u"txt_hyp"_s << u"Hypotenuse"_s;
+    QTest::newRow("Berechnen") << u"cmd_rechnen"_s << u"Berechnen"_s;
+    QTest::newRow("Neu") << u"cmd_neu"_s << u"Neu"_s;
+    QTest::newRow("Ende") << u"cmd_ende"_s << u"Ende"_s;
+}
+
+void TestCommands::accessibleNames()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, name);
+    auto* widget = window().findChild<QWidget*>(control);
+    QVERIFY(widget != nullptr);
+    QAccessibleInterface* const accessible = QAccessible::queryAccessibleInterface(widget);
+    QVERIFY(accessible != nullptr);
+    QCOMPARE(accessible->text(QAccessible::Name), name);
+}
+
+void TestCommands::endeEndsTheEventLoop()
+{
+    bool handledAfterEnd = false;
+    QTimer::singleShot(0, &window(), [this, &handledAfterEnd] {
+        window().cmd_ende.click();
+        QTimer::singleShot(0, [&handledAfterEnd] { handledAfterEnd = true; });
+    });
+    QTimer::singleShot(5000, [] { QCoreApplication::exit(1); }); // a missed end must not hang
+    QCOMPARE(QApplication::exec(), 0);
+    QVERIFY(!handledAfterEnd);
+}
+
+void TestCommands::closingTheWindowEndsTheEventLoop()
+{
+    QTimer::singleShot(0, &window(), [this] { window().close(); });
+    QTimer::singleShot(5000, [] { QCoreApplication::exit(1); });
+    QCOMPARE(QApplication::exec(), 0);
+}
+
+void TestCommands::realMessageBoxIsModalAndCritical()
+{
+    platform::setMsgBoxHandler({});
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    bool berechnenLockedMeanwhile = false;
+    // Polls for the box, reads it and presses its OK button.
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, this, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr)
+            return;
+        poll.stop();
+        title = box->windowTitle();
+        text = box->text();
+        icon = box->icon();
+        berechnenLockedMeanwhile = !window().cmd_rechnen.isEnabled();
+        QCOMPARE(box->buttons().size(), 1);
+        box->button(QMessageBox::Ok)->click();
+    });
+    poll.start(10);
+    QTimer::singleShot(5000, [] {
+        if (QWidget* modal = QApplication::activeModalWidget())
+            modal->close();
+    });
+
+    window().cmd_rechnen.click(); // all four fields unknown
+    QCOMPARE(title, u"Eingabefehler"_s);
+    QCOMPARE(text, u"Bitte mindestens 2 Werte angeben"_s);
+    QCOMPARE(icon, QMessageBox::Critical);
+    QVERIFY(berechnenLockedMeanwhile);
+    QVERIFY(unlocked());
+}
+
+QTEST_MAIN(TestCommands)
+#include "test_commands.moc"

@@ -1,0 +1,220 @@
+// What typing does to the entry fields, with real key events on real widgets.
+#include "fixture.hpp"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QInputMethodEvent>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <vector>
+
+using namespace Qt::StringLiterals;
+
+// One key as an X server delivers it: key, modifiers and the text it carries.
+struct Stroke {
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers = Qt::NoModifier;
+    QString text{};
+};
+using Strokes = std::vector<Stroke>;
+
+class TestEntry : public WindowFixture {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void focusAtStartSelectsTheMarker();
+    void typing_data();
+    void typing();
+    void keys_data();
+    void keys();
+    void clipboardShortcutsLeaveTheClipboardAlone();
+    void enterClicksNoButton();
+    void tabOrder();
+    void focusSelectsFromTheCaret();
+    void clickIntoAMarkerSelectsIt();
+    void secondClickPlacesTheCaret();
+    void inputMethodTextIsFiltered();
+    void contextMenuPasteIsNotFiltered();
+    void lockedFieldTakesNoKeys();
+
+private:
+    void send(QWidget* target, const Strokes& strokes) const;
+};
+
+void TestEntry::send(QWidget* target, const Strokes& strokes) const
+{
+    for (const Stroke& stroke : strokes) {
+        QTest::sendKeyEvent(QTest::Press, target, stroke.key, stroke.text, stroke.modifiers);
+        QTest::sendKeyEvent(QTest::Release, target, stroke.key, stroke.text, stroke.modifiers);
+    }
+}
+
+void TestEntry::focusAtStartSelectsTheMarker()
+{
+    QCOMPARE(QApplication::focusWidget(), &window().txt_winkel);
+    QCOMPARE(window().txt_winkel.selectedText(), u"?"_s);
+}
+
+void TestEntry::typing_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("comma becomes point") << u"12,5"_s << u"12.5"_s;
+    QTest::newRow("minus dropped") << u"-3"_s << u"3"_s;
+    QTest::newRow("letter dropped") << u"1e5"_s << u"15"_s;
+    QTest::newRow("plus and blank dropped") << u"+1 2"_s << u"12"_s;
+    QTest::newRow("points kept as typed") << u"1.2.3"_s << u"1.2.3"_s;
+    QTest::newRow("marker replaces the selected marker") << u"?"_s << u"?"_s;
+    QTest::newRow("markers are not limited") << u"?7?"_s << u"?7?"_s;
+    QTest::newRow("symbols dropped") << u"5%/*"_s << u"5"_s;
+    QTest::newRow("dropped key keeps the selection") << u"x9"_s << u"9"_s;
+}
+
+void TestEntry::typing()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    QTest::keyClicks(&window().txt_winkel, typed);
+    QCOMPARE(window().txt_winkel.Text(), shown);
+}
+
+void TestEntry::keys_data()
+{
+    QTest::addColumn<Strokes>("strokes");
+    QTest::addColumn<QString>("shown");
+    // Each row starts from "123" with the caret at the end.
+    QTest::newRow("backspace deletes") << Strokes{{Qt::Key_Backspace, {}, u"\b"_s}} << u"12"_s;
+    QTest::newRow("enter does nothing") << Strokes{{Qt::Key_Return, {}, u"\r"_s}} << u"123"_s;
+    QTest::newRow("escape does nothing") << Strokes{{Qt::Key_Escape, {}, u"\x1b"_s}} << u"123"_s;
+    QTest::newRow("left, then backspace") << Strokes{{Qt::Key_Left}, {Qt::Key_Backspace, {}, u"\b"_s}} << u"13"_s;
+    QTest::newRow("home, then delete as X sends it")
+        << Strokes{{Qt::Key_Home}, {Qt::Key_Delete, {}, u"\x7f"_s}} << u"23"_s;
+    QTest::newRow("shift+home selects, digit replaces")
+        << Strokes{{Qt::Key_Home, Qt::ShiftModifier}, {Qt::Key_4, {}, u"4"_s}} << u"4"_s;
+    QTest::newRow("ctrl+a as X sends it, then a digit")
+        << Strokes{{Qt::Key_A, Qt::ControlModifier, u"\x01"_s}, {Qt::Key_4, {}, u"4"_s}} << u"1234"_s;
+    QTest::newRow("ctrl+v as X sends it") << Strokes{{Qt::Key_V, Qt::ControlModifier, u"\x16"_s}} << u"123"_s;
+    QTest::newRow("ctrl+v with a letter text") << Strokes{{Qt::Key_V, Qt::ControlModifier, u"v"_s}} << u"123"_s;
+    QTest::newRow("shift+insert") << Strokes{{Qt::Key_Insert, Qt::ShiftModifier}} << u"123"_s;
+    QTest::newRow("ctrl+x after shift+home")
+        << Strokes{{Qt::Key_Home, Qt::ShiftModifier}, {Qt::Key_X, Qt::ControlModifier, u"\x18"_s}} << u"123"_s;
+    QTest::newRow("shift+delete after shift+home")
+        << Strokes{{Qt::Key_Home, Qt::ShiftModifier}, {Qt::Key_Delete, Qt::ShiftModifier}} << u"123"_s;
+    QTest::newRow("ctrl+z after typing")
+        << Strokes{{Qt::Key_4, {}, u"4"_s}, {Qt::Key_Z, Qt::ControlModifier, u"\x1a"_s}} << u"1234"_s;
+    QTest::newRow("ctrl+k as X sends it") << Strokes{{Qt::Key_Home}, {Qt::Key_K, Qt::ControlModifier, u"\x0b"_s}}
+                                         << u"123"_s;
+    QTest::newRow("umlaut and euro sign dropped")
+        << Strokes{{Qt::Key_Adiaeresis, {}, u"ä"_s}, {Qt::Key_unknown, {}, u"€"_s}} << u"123"_s;
+    QTest::newRow("alt+digit types nothing") << Strokes{{Qt::Key_5, Qt::AltModifier, u"5"_s}} << u"123"_s;
+}
+
+void TestEntry::keys()
+{
+    QFETCH(Strokes, strokes);
+    QFETCH(QString, shown);
+    QGuiApplication::clipboard()->setText(u"99"_s);
+    window().txt_winkel.SetText(u"123"_s);
+    window().txt_winkel.end(false);
+    send(&window().txt_winkel, strokes);
+    QCOMPARE(window().txt_winkel.Text(), shown);
+}
+
+void TestEntry::clipboardShortcutsLeaveTheClipboardAlone()
+{
+    QGuiApplication::clipboard()->setText(u"99"_s);
+    window().txt_winkel.SetText(u"123"_s);
+    window().txt_winkel.selectAll();
+    send(&window().txt_winkel, {{Qt::Key_C, Qt::ControlModifier, u"\x03"_s},
+                                {Qt::Key_Insert, Qt::ControlModifier},
+                                {Qt::Key_X, Qt::ControlModifier, u"\x18"_s}});
+    QCOMPARE(QGuiApplication::clipboard()->text(), u"99"_s);
+    QCOMPARE(window().txt_winkel.Text(), u"123"_s);
+}
+
+void TestEntry::enterClicksNoButton()
+{
+    QSignalSpy rechnen(&window().cmd_rechnen, &platform::CommandButton::Click);
+    QSignalSpy neu(&window().cmd_neu, &platform::CommandButton::Click);
+    window().txt_winkel.SetText(u"30"_s);
+    window().txt_an.SetText(u"5"_s);
+    send(&window().txt_an, {{Qt::Key_Return, {}, u"\r"_s}, {Qt::Key_Enter, Qt::KeypadModifier, u"\r"_s}});
+    QTest::qWait(20);
+    QCOMPARE(rechnen.size() + neu.size(), 0);
+    QVERIFY(unlocked());
+}
+
+void TestEntry::tabOrder()
+{
+    const std::vector<QWidget*> order{&window().txt_an,  &window().txt_ge,  &window().txt_hyp,   &window().cmd_rechnen,
+                                      &window().cmd_neu, &window().cmd_ende, &window().txt_winkel};
+    for (QWidget* expected : order) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), expected);
+        if (auto* field = qobject_cast<platform::TextBox*>(expected))
+            QCOMPARE(field->selectedText(), u"?"_s);
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(QApplication::focusWidget(), &window().cmd_ende);
+}
+
+void TestEntry::focusSelectsFromTheCaret()
+{
+    window().txt_an.setFocus();
+    QTest::keyClicks(&window().txt_an, u"12345"_s);
+    send(&window().txt_an, {{Qt::Key_Left}, {Qt::Key_Left}});
+    QTest::keyClick(&window().txt_an, Qt::Key_Tab);
+    QTest::keyClick(&window().txt_ge, Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(QApplication::focusWidget(), &window().txt_an);
+    QCOMPARE(window().txt_an.selectedText(), u"45"_s);
+    QCOMPARE(window().txt_an.selectionStart(), 3);
+}
+
+void TestEntry::clickIntoAMarkerSelectsIt()
+{
+    platform::TextBox& field = window().txt_hyp;
+    QTest::mouseClick(&field, Qt::LeftButton, {}, field.rect().center());
+    QCOMPARE(QApplication::focusWidget(), &field);
+    QCOMPARE(field.selectedText(), u"?"_s);
+    QTest::keyClicks(&field, u"7"_s);
+    QCOMPARE(field.Text(), u"7"_s);
+}
+
+void TestEntry::secondClickPlacesTheCaret()
+{
+    platform::TextBox& field = window().txt_hyp;
+    field.SetText(u"12345"_s);
+    QTest::mouseClick(&field, Qt::LeftButton, {}, field.rect().center());
+    QCOMPARE(field.selectedText(), u"12345"_s);
+    QTest::mouseClick(&field, Qt::LeftButton, {}, QPoint(field.width() - 3, field.height() / 2));
+    QVERIFY(!field.hasSelectedText());
+    QCOMPARE(field.cursorPosition(), 5);
+}
+
+void TestEntry::inputMethodTextIsFiltered()
+{
+    QInputMethodEvent composed;
+    composed.setCommitString(u"1,5a-"_s);
+    QApplication::sendEvent(&window().txt_winkel, &composed);
+    QCOMPARE(window().txt_winkel.Text(), u"1.5"_s);
+}
+
+void TestEntry::contextMenuPasteIsNotFiltered()
+{
+    QGuiApplication::clipboard()->setText(u"-7a"_s);
+    window().txt_winkel.paste(); // what the context menu's Paste does
+    QCOMPARE(window().txt_winkel.Text(), u"-7a"_s);
+}
+
+void TestEntry::lockedFieldTakesNoKeys()
+{
+    window().txt_an.setFocus();
+    window().eingaben_freigeben(false);
+    QTest::keyClicks(&window().txt_an, u"5"_s);
+    QCOMPARE(window().txt_an.Text(), u"?"_s);
+    window().eingaben_freigeben(true);
+}
+
+QTEST_MAIN(TestEntry)
+#include "test_entry.moc"

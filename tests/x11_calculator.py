@@ -1,0 +1,87 @@
+"""The real program on a real X server, worked with real key presses and mouse clicks."""
+
+import os
+import subprocess
+import sys
+import unittest
+
+sys.path.insert(0, os.path.dirname(__file__))
+from xsession import Session, wait_for  # noqa: E402
+
+PROGRAM = os.environ.get("DREIECKRECHNER", "build/dreieckrechner")
+FIELDS = ("Winkel (alpha)", "Ankathete", "Gegenkathete", "Hypotenuse")
+
+
+class Calculator(unittest.TestCase):
+    """One program for the whole class (the accessibility bus is per process);
+    the tests run in name order and each leaves the window as it found it."""
+
+    @classmethod
+    def setUpClass(cls):
+        # A German number format, as a German desktop would have it.
+        cls.session = Session(PROGRAM, {"LC_ALL": "de_DE.UTF-8"}).__enter__()
+        cls.addClassCleanup(cls.session.__exit__, None, None, None)
+
+    def field(self, name):
+        return self.session.control(name, "text")
+
+    def texts(self):
+        return [Session.text_of(self.field(name)) for name in FIELDS]
+
+    def wait_texts(self, expected):
+        wait_for(lambda: self.texts() == expected, f"the fields to read {expected} (they read {self.texts()})")
+
+    def test_1_typing_and_berechnen_by_access_key(self):
+        s = self.session
+        self.assertEqual(s.xdotool("getwindowname", s.window), "Berechnungen im rechtwinkligen Dreieck")
+        wait_for(lambda: Session.focused(self.field("Winkel (alpha)")), "the focus in the angle field")
+        s.type("30")
+        s.key("Tab")
+        s.type("5")
+        s.key("alt+b")
+        self.wait_texts(["30", "5", "2,8868", "5,7735"])
+        self.assertFalse(any(Session.enabled(self.field(name)) for name in FIELDS))
+        self.assertFalse(Session.enabled(s.control("Berechnen", "push button")))
+        wait_for(lambda: Session.focused(s.control("Neu", "push button")), "the focus on Neu")
+
+        s.key("alt+n")
+        self.wait_texts(["?", "?", "?", "?"])
+        self.assertTrue(all(Session.enabled(self.field(name)) for name in FIELDS))
+
+    def test_2_error_box_by_mouse_click(self):
+        s = self.session
+        s.click(s.control("Berechnen", "push button"))
+        box = wait_for(lambda: next((w for w in s.top_levels() if w.name == "Eingabefehler"), None),
+                       "the error box")
+        import pyatspi
+        message = pyatspi.findDescendant(box, lambda a: a.name == "Bitte mindestens 2 Werte angeben")
+        self.assertIsNotNone(message)
+        s.key("Return")
+        wait_for(lambda: all(w.name != "Eingabefehler" for w in s.top_levels()), "the box to close")
+        wait_for(lambda: Session.enabled(self.field("Ankathete")), "the fields to be unlocked")
+        self.assertEqual(self.texts(), ["?", "?", "?", "?"])
+
+    def test_3_typing_rules(self):
+        s = self.session
+        s.focus_window()
+        s.click(self.field("Winkel (alpha)"))  # selects its "?"
+        s.type("12,5")
+        s.key("Tab")
+        s.type("-3a")
+        subprocess.run(["xclip", "-selection", "clipboard"], input="99", text=True, env=s.env, check=True)
+        s.key("ctrl+v", "shift+Insert")
+        s.key("Tab")
+        s.type("456")
+        s.key("BackSpace", "Home", "Delete", "Return")
+        self.wait_texts(["12.5", "3", "5", "?"])
+        s.key("alt+n")
+        self.wait_texts(["?", "?", "?", "?"])
+
+    def test_9_ende_quits(self):
+        self.session.focus_window()
+        self.session.key("alt+e")
+        self.assertEqual(self.session.app.wait(timeout=5), 0)
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=2)

@@ -1,0 +1,146 @@
+"""A real X session for end-to-end tests: its own Xvfb, session bus and
+accessibility bus, the program under test, and helpers to type, click and
+read the controls back the way a screen reader does."""
+
+import os
+import shutil
+import subprocess
+import tempfile
+import time
+
+TIMEOUT = 10.0
+
+
+def wait_for(predicate, what, timeout=TIMEOUT):
+    deadline = time.monotonic() + timeout
+    while True:
+        value = predicate()
+        if value:
+            return value
+        if time.monotonic() > deadline:
+            raise AssertionError(f"timed out waiting for {what}")
+        time.sleep(0.05)
+
+
+class Session:
+    def __init__(self, program, extra_env=None):
+        self.program = program
+        self.extra_env = extra_env or {}
+        self.processes = []
+
+    def __enter__(self):
+        self.runtime = tempfile.mkdtemp(prefix="dreieck-x-")
+        os.chmod(self.runtime, 0o700)
+        read_end, write_end = os.pipe()
+        self._spawn(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+                    pass_fds=[write_end])
+        os.close(write_end)
+        with os.fdopen(read_end) as display_pipe:
+            display = display_pipe.readline().strip()
+        self.env = dict(os.environ, DISPLAY=f":{display}", XDG_RUNTIME_DIR=self.runtime)
+        self.env.pop("QT_QPA_PLATFORM", None)
+        bus = subprocess.run(["dbus-daemon", "--session", "--fork", "--print-address=1", "--print-pid=1"],
+                             env=self.env, check=True, capture_output=True, text=True).stdout.split()
+        self.bus_pid = int(bus[1])
+        self.env["DBUS_SESSION_BUS_ADDRESS"] = bus[0]
+        os.environ.update({k: self.env[k] for k in ("DISPLAY", "DBUS_SESSION_BUS_ADDRESS", "XDG_RUNTIME_DIR")})
+        self._spawn(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
+        self.app = self._spawn([self.program],
+                               env=dict(self.env, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", **self.extra_env))
+        self.window = wait_for(self._find_window, "the program's window")
+        self.focus_window()
+        return self
+
+    def focus_window(self):
+        """Gives the main window the keyboard; without a window manager nothing
+        else does, not even when a dialog closes."""
+        self.xdotool("windowfocus", "--sync", self.window)
+
+    def __exit__(self, *exc):
+        for process in reversed(self.processes):
+            if process.poll() is None:
+                process.terminate()
+                try:
+                    process.wait(timeout=3)
+                except subprocess.TimeoutExpired:
+                    process.kill()
+        try:
+            os.kill(self.bus_pid, 15)
+        except ProcessLookupError:
+            pass
+        shutil.rmtree(self.runtime, ignore_errors=True)
+
+    def _spawn(self, argv, env=None, pass_fds=()):
+        process = subprocess.Popen(argv, env=env or getattr(self, "env", None), pass_fds=pass_fds,
+                                   stdout=subprocess.DEVNULL, stderr=None if os.environ.get("XSESSION_DEBUG") else subprocess.DEVNULL)
+        self.processes.append(process)
+        return process
+
+    def _find_window(self):
+        found = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(self.app.pid)],
+                               env=self.env, capture_output=True, text=True).stdout.split()
+        return found[0] if found else None
+
+    def xdotool(self, *args):
+        return subprocess.run(["xdotool", *args], env=self.env, check=True, capture_output=True,
+                              text=True).stdout.strip()
+
+    # Input, as real X events.
+    def type(self, text):
+        self.xdotool("type", "--delay", "30", "--", text)
+
+    def key(self, *keys):
+        self.xdotool("key", "--delay", "30", *keys)
+
+    def click(self, accessible):
+        extents = accessible.queryComponent().getExtents(0)  # desktop coordinates
+        self.xdotool("mousemove", "--sync", str(extents.x + extents.width // 2),
+                     str(extents.y + extents.height // 2), "click", "1")
+
+    def screenshot(self, path):
+        subprocess.run(["import", "-window", "root", path], env=self.env, check=True)
+
+    # What a screen reader sees.
+    def application(self):
+        import pyatspi
+
+        def find():
+            desktop = pyatspi.Registry.getDesktop(0)
+            for index in range(desktop.childCount):
+                child = desktop.getChildAtIndex(index)
+                if child is not None and child.get_process_id() == self.app.pid:
+                    return child
+            return None
+
+        return wait_for(find, "the program on the accessibility bus")
+
+    def top_levels(self):
+        app = self.application()
+        return [app.getChildAtIndex(i) for i in range(app.childCount)]
+
+    def control(self, name, role=None):
+        import pyatspi
+
+        def find():
+            for window in self.top_levels():
+                match = pyatspi.findDescendant(
+                    window, lambda a: a.name == name and (role is None or a.getRoleName() == role))
+                if match is not None:
+                    return match
+            return None
+
+        return wait_for(find, f"the control {name!r}")
+
+    @staticmethod
+    def text_of(accessible):
+        return accessible.queryText().getText(0, -1)
+
+    @staticmethod
+    def enabled(accessible):
+        import pyatspi
+        return accessible.getState().contains(pyatspi.STATE_SENSITIVE)
+
+    @staticmethod
+    def focused(accessible):
+        import pyatspi
+        return accessible.getState().contains(pyatspi.STATE_FOCUSED)

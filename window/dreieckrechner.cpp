@@ -1,0 +1,100 @@
+#include "window/dreieckrechner.hpp"
+
+#include "platform/application.hpp"
+#include "solver/globale_var_sub.hpp"
+#include "window/layout.hpp"
+
+using namespace globale_Var_sub;
+
+namespace {
+dreieckrechner* the_window = nullptr;
+} // namespace
+
+dreieckrechner::dreieckrechner()
+    : platform::Form(layout::dreieckrechner)
+    , txt_winkel(control<platform::TextBox>("txt_winkel"))
+    , txt_an(control<platform::TextBox>("txt_an"))
+    , txt_ge(control<platform::TextBox>("txt_ge"))
+    , txt_hyp(control<platform::TextBox>("txt_hyp"))
+    , cmd_rechnen(control<platform::CommandButton>("cmd_rechnen"))
+    , cmd_neu(control<platform::CommandButton>("cmd_neu"))
+    , cmd_ende(control<platform::CommandButton>("cmd_ende"))
+{
+    the_window = this;
+
+    connect(&cmd_rechnen, &platform::CommandButton::Click, this, &dreieckrechner::cmd_rechnen_Click);
+    connect(&cmd_neu, &platform::CommandButton::Click, this, &dreieckrechner::cmd_neu_Click);
+    connect(&cmd_ende, &platform::CommandButton::Click, this, &dreieckrechner::cmd_ende_Click);
+
+    connect(&txt_winkel, &platform::TextBox::GotFocus, this, &dreieckrechner::txt_winkel_GotFocus);
+    connect(&txt_an, &platform::TextBox::GotFocus, this, &dreieckrechner::txt_an_GotFocus);
+    connect(&txt_ge, &platform::TextBox::GotFocus, this, &dreieckrechner::txt_ge_GotFocus);
+    connect(&txt_hyp, &platform::TextBox::GotFocus, this, &dreieckrechner::txt_hyp_GotFocus);
+
+    connect(&txt_winkel, &platform::TextBox::KeyPress, this, &dreieckrechner::txt_winkel_KeyPress);
+    connect(&txt_an, &platform::TextBox::KeyPress, this, &dreieckrechner::txt_an_KeyPress);
+    connect(&txt_ge, &platform::TextBox::KeyPress, this, &dreieckrechner::txt_ge_KeyPress);
+    connect(&txt_hyp, &platform::TextBox::KeyPress, this, &dreieckrechner::txt_hyp_KeyPress);
+}
+
+dreieckrechner::~dreieckrechner()
+{
+    if (the_window == this)
+        the_window = nullptr;
+}
+
+dreieckrechner& dreieckrechner::instance() { return *the_window; }
+
+void dreieckrechner::Form_Load() { pi_setzen(); }
+
+void dreieckrechner::eingaben_freigeben(bool freigeben)
+{
+    cmd_rechnen.SetEnabled(freigeben);
+    txt_winkel.SetEnabled(freigeben);
+    txt_an.SetEnabled(freigeben);
+    txt_ge.SetEnabled(freigeben);
+    txt_hyp.SetEnabled(freigeben);
+}
+
+void dreieckrechner::cmd_rechnen_Click()
+{
+    // Disabling the focused control moves the focus on to Neu.
+    eingaben_freigeben(false);
+
+    anzahl = 0;
+    for (const platform::TextBox* feld : {&txt_an, &txt_ge, &txt_hyp, &txt_winkel}) {
+        if (feld->Text() == unbekannt)
+            ++anzahl;
+    }
+
+    if (anzahl <= 2) {
+        if (txt_winkel.Text() != unbekannt)
+            rechnen_mit_winkel();
+        else
+            rechnen_ohne_winkel();
+    } else {
+        meldung = QStringLiteral("Bitte mindestens 2 Werte angeben");
+        titel = QStringLiteral("Eingabefehler");
+        fehler_melden(meldung, titel);
+    }
+}
+
+void dreieckrechner::cmd_neu_Click()
+{
+    for (platform::TextBox* feld : {&txt_an, &txt_ge, &txt_hyp, &txt_winkel})
+        feld->SetText(unbekannt.toString());
+    eingaben_freigeben(true);
+}
+
+void dreieckrechner::cmd_ende_Click() { platform::End(); }
+
+void dreieckrechner::txt_winkel_GotFocus() { txt_winkel.SetSelLength(9999); }
+void dreieckrechner::txt_an_GotFocus() { txt_an.SetSelLength(9999); }
+void dreieckrechner::txt_ge_GotFocus() { txt_ge.SetSelLength(9999); }
+void dreieckrechner::txt_hyp_GotFocus() { txt_hyp.SetSelLength(9999); }
+
+// Each field hands its key code to taste_pruefen through the shared variable.
+void dreieckrechner::txt_winkel_KeyPress(std::int16_t& KeyAscii) { taste = KeyAscii; taste_pruefen(taste); KeyAscii = taste; }
+void dreieckrechner::txt_an_KeyPress(std::int16_t& KeyAscii) { taste = KeyAscii; taste_pruefen(taste); KeyAscii = taste; }
+void dreieckrechner::txt_ge_KeyPress(std::int16_t& KeyAscii) { taste = KeyAscii; taste_pruefen(taste); KeyAscii = taste; }
+void dreieckrechner::txt_hyp_KeyPress(std::int16_t& KeyAscii) { taste = KeyAscii; taste_pruefen(taste); KeyAscii = taste; }

@@ -1,0 +1,58 @@
+#pragma once
+
+// The one window. The platform builds its controls from the layout table and
+// delivers their events to the procedures below; the calculation (solver/)
+// reads and writes the fields through instance().
+
+#include "platform/button.hpp"
+#include "platform/form.hpp"
+#include "platform/textbox.hpp"
+
+#include <cstdint>
+
+class dreieckrechner final : public platform::Form {
+    Q_OBJECT
+
+public:
+    dreieckrechner();
+    ~dreieckrechner() override;
+    dreieckrechner(const dreieckrechner&) = delete;
+    dreieckrechner& operator=(const dreieckrechner&) = delete;
+
+    [[nodiscard]] static dreieckrechner& instance();
+
+    platform::TextBox& txt_winkel;
+    platform::TextBox& txt_an;
+    platform::TextBox& txt_ge;
+    platform::TextBox& txt_hyp;
+    platform::CommandButton& cmd_rechnen;
+    platform::CommandButton& cmd_neu;
+    platform::CommandButton& cmd_ende;
+
+    // Enables or disables the four fields and Berechnen together.
+    void eingaben_freigeben(bool freigeben);
+
+    // The solvers, defined with the rest of the calculation.
+    void rechnen_mit_winkel();
+    void rechnen_ohne_winkel();
+
+protected:
+    void Form_Load() override;
+
+private:
+    void cmd_rechnen_Click();
+    void cmd_neu_Click();
+    void cmd_ende_Click();
+
+    void txt_winkel_GotFocus();
+    void txt_an_GotFocus();
+    void txt_ge_GotFocus();
+    void txt_hyp_GotFocus();
+
+    void txt_winkel_KeyPress(std::int16_t& KeyAscii);
+    void txt_an_KeyPress(std::int16_t& KeyAscii);
+    void txt_ge_KeyPress(std::int16_t& KeyAscii);
+    void txt_hyp_KeyPress(std::int16_t& KeyAscii);
+
+    std::int16_t anzahl = 0; // fields holding the unknown marker
+};
