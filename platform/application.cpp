@@ -1,6 +1,5 @@
 #include "platform/application.hpp"
 
-#include <QIcon>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -10,7 +9,6 @@ void prepare(QApplication& app)
 {
     QApplication::setApplicationName(QStringLiteral("dreieckrechner"));
     QApplication::setApplicationVersion(QStringLiteral(DREIECK_VERSION));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/dreieckrechner.svg")));
 
     // The program speaks German whatever the desktop's language, Qt's own
     // texts (context menu, dialog buttons) included.

@@ -4,7 +4,7 @@
 
 namespace platform {
 
-// Names the program, loads Qt's German texts and sets the window icon.
+// Names the program and loads Qt's German texts.
 void prepare(QApplication& app);
 
 // Starts the program with its one window: the window's Form_Load runs before

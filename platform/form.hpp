@@ -40,6 +40,7 @@ struct FormSpec {
     std::string_view name;
     std::string_view caption;
     int clientWidth, clientHeight; // twips
+    std::string_view icon;         // resource of the window icon
     std::span<const ControlSpec> controls; // in tab order
 };
 

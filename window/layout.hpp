@@ -29,6 +29,6 @@ inline constexpr std::array<platform::ControlSpec, 13> controls{{
 }};
 
 inline constexpr platform::FormSpec dreieckrechner{
-    "dreieckrechner", "Berechnungen im rechtwinkligen Dreieck", 7185, 3510, controls};
+    "dreieckrechner", "Berechnungen im rechtwinkligen Dreieck", 7185, 3510, ":/dreieckrechner.svg", controls};
 
 } // namespace layout
