@@ -14,48 +14,49 @@ namespace {
 
 QString fromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
-QRect pixelRect(const ControlSpec& spec)
+QRect pixelRect(const ControlSpec& control)
 {
-    return {twipsToPixels(spec.left), twipsToPixels(spec.top), twipsToPixels(spec.width), twipsToPixels(spec.height)};
+    return {twipsToPixels(control.left), twipsToPixels(control.top), twipsToPixels(control.width),
+            twipsToPixels(control.height)};
 }
 
 } // namespace
 
-QFont fontFor(const FontSpec& spec)
+QFont fontFor(const FontSpec& face)
 {
     // Where the classic face is missing, Liberation Sans stands in for it;
     // it runs about 6 % wider than MS Sans Serif, so it is set that much
     // smaller to keep every caption inside the boxes the layout gives it.
     // DejaVu Sans is the last resort of every Debian desktop.
     constexpr double standInScale = 0.9375;
-    const QString requested = fromUtf8(spec.family);
+    const QString requested = fromUtf8(face.family);
     const bool available = QFontDatabase::hasFamily(requested);
     QFont font;
     font.setFamilies({requested, QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
     font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(available ? spec.pointSize : spec.pointSize * standInScale);
-    font.setWeight(static_cast<QFont::Weight>(spec.weight));
+    font.setPointSizeF(available ? face.pointSize : face.pointSize * standInScale);
+    font.setWeight(static_cast<QFont::Weight>(face.weight));
     return font;
 }
 
-Form::Form(const FormSpec& spec)
+Form::Form(const FormSpec& form)
 {
-    setObjectName(fromUtf8(spec.name));
-    setWindowTitle(fromUtf8(spec.caption));
-    setWindowIcon(QIcon(fromUtf8(spec.icon)));
+    setObjectName(fromUtf8(form.name));
+    setWindowTitle(fromUtf8(form.caption));
+    setWindowIcon(QIcon(fromUtf8(form.icon)));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setFixedSize(twipsToPixels(spec.clientWidth), twipsToPixels(spec.clientHeight));
+    setFixedSize(twipsToPixels(form.clientWidth), twipsToPixels(form.clientHeight));
     setFont(fontFor(dialogFont));
-    for (const ControlSpec& control : spec.controls)
+    for (const ControlSpec& control : form.controls)
         addControl(control);
 }
 
-void Form::addControl(const ControlSpec& spec)
+void Form::addControl(const ControlSpec& entry)
 {
     QWidget* widget = nullptr;
-    const QString caption = fromUtf8(spec.caption);
-    switch (spec.kind) {
+    const QString caption = fromUtf8(entry.caption);
+    switch (entry.kind) {
     case ControlKind::TextBox: {
         auto* box = new TextBox(this);
         box->SetText(caption);
@@ -72,8 +73,8 @@ void Form::addControl(const ControlSpec& spec)
         auto* label = new QLabel(caption, this);
         label->setTextFormat(Qt::PlainText);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        if (!spec.labelFor.empty()) {
-            auto& field = control<QWidget>(spec.labelFor);
+        if (!entry.labelFor.empty()) {
+            auto& field = control<QWidget>(entry.labelFor);
             label->setBuddy(&field);
             field.setAccessibleName(caption);
         }
@@ -84,10 +85,10 @@ void Form::addControl(const ControlSpec& spec)
         widget = new PictureBox(caption, this);
         break;
     }
-    widget->setObjectName(fromUtf8(spec.name));
-    widget->setGeometry(pixelRect(spec));
-    if (spec.font != nullptr)
-        widget->setFont(fontFor(*spec.font));
+    widget->setObjectName(fromUtf8(entry.name));
+    widget->setGeometry(pixelRect(entry));
+    if (entry.font != nullptr)
+        widget->setFont(fontFor(*entry.font));
 }
 
 void Form::start()

@@ -44,7 +44,7 @@ struct FormSpec {
     std::span<const ControlSpec> controls; // in tab order
 };
 
-[[nodiscard]] QFont fontFor(const FontSpec& spec);
+[[nodiscard]] QFont fontFor(const FontSpec& face);
 
 // A fixed-size window built from a FormSpec. Controls are created in table
 // order, which is their tab order.
@@ -52,7 +52,7 @@ class Form : public QWidget {
     Q_OBJECT
 
 public:
-    explicit Form(const FormSpec& spec);
+    explicit Form(const FormSpec& form);
 
     // Raises Form_Load, shows the window centred on its screen and gives the
     // focus to the first control in the tab order.
@@ -71,7 +71,7 @@ protected:
     }
 
 private:
-    void addControl(const ControlSpec& spec);
+    void addControl(const ControlSpec& entry);
 };
 
 } // namespace platform
