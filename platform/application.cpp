@@ -9,6 +9,7 @@ void prepare(QApplication& app)
 {
     QApplication::setApplicationName(QStringLiteral("dreieckrechner"));
     QApplication::setApplicationVersion(QStringLiteral(DREIECK_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral(DREIECK_APP_ID));
 
     // The program speaks German whatever the desktop's language, Qt's own
     // texts (context menu, dialog buttons) included.

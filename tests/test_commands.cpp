@@ -1,6 +1,7 @@
 // Berechnen, Neu and Ende: marker counting, the lock, focus, the end of the program.
 #include "fixture.hpp"
 
+#include "platform/application.hpp"
 #include "platform/messagebox.hpp"
 #include "solver/globale_var_sub.hpp"
 
@@ -32,6 +33,7 @@ private Q_SLOTS:
     void endeEndsTheEventLoop();
     void closingTheWindowEndsTheEventLoop();
     void realMessageBoxIsModalAndCritical();
+    void programIsNamedVersionedAndGerman();
 };
 
 void TestCommands::startsUnlockedWithMarkers()
@@ -215,6 +217,16 @@ void TestCommands::realMessageBoxIsModalAndCritical()
     QCOMPARE(icon, QMessageBox::Critical);
     QVERIFY(berechnenLockedMeanwhile);
     QVERIFY(unlocked());
+}
+
+void TestCommands::programIsNamedVersionedAndGerman()
+{
+    platform::prepare(*qApp);
+    QCOMPARE(QApplication::applicationName(), u"dreieckrechner"_s);
+    QCOMPARE(QApplication::applicationVersion(), u"1.00"_s);
+    QCOMPARE(QGuiApplication::desktopFileName(), u"de.dreieckrechner.Dreieckrechner"_s);
+    // Qt's own texts speak German too.
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), u"Abbrechen"_s);
 }
 
 QTEST_MAIN(TestCommands)

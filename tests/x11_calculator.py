@@ -77,6 +77,27 @@ class Calculator(unittest.TestCase):
         s.key("alt+n")
         self.wait_texts(["?", "?", "?", "?"])
 
+    def test_4_screen_reader_works_a_calculation(self):
+        s = self.session
+        for name, text in (("Winkel (alpha)", "45"), ("Ankathete", "1")):
+            self.field(name).queryEditableText().setTextContents(text)
+        berechnen = s.control("Berechnen", "push button")
+        action = berechnen.queryAction()
+        self.assertEqual(action.getName(0), "Press")
+        action.doAction(0)
+        self.wait_texts(["45", "1", "1", "1,4142"])
+        self.assertFalse(Session.enabled(berechnen))
+        s.focus_window()
+        s.key("alt+n")
+        self.wait_texts(["?", "?", "?", "?"])
+        # Focus moves are visible to the screen reader.
+        s.click(self.field("Hypotenuse"))
+        wait_for(lambda: Session.focused(self.field("Hypotenuse")), "the focus in the hypotenuse field")
+        s.key("Tab")
+        wait_for(lambda: Session.focused(s.control("Berechnen", "push button")), "the focus on Berechnen")
+        self.assertFalse(Session.focused(self.field("Hypotenuse")))
+        self.assertEqual(s.application().name, "dreieckrechner")
+
     def test_9_ende_quits(self):
         self.session.focus_window()
         self.session.key("alt+e")
