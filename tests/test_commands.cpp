@@ -168,19 +168,21 @@ void TestCommands::accessibleNames()
 void TestCommands::endeEndsTheEventLoop()
 {
     bool handledAfterEnd = false;
-    QTimer::singleShot(0, &window(), [this, &handledAfterEnd] {
+    const QObject scope; // timers die with the test, whatever ran
+    QTimer::singleShot(0, &scope, [this, &scope, &handledAfterEnd] {
         window().cmd_ende.click();
-        QTimer::singleShot(0, [&handledAfterEnd] { handledAfterEnd = true; });
+        QTimer::singleShot(0, &scope, [&handledAfterEnd] { handledAfterEnd = true; });
     });
-    QTimer::singleShot(5000, [] { QCoreApplication::exit(1); }); // a missed end must not hang
+    QTimer::singleShot(5000, &scope, [] { QCoreApplication::exit(1); }); // a missed end must not hang
     QCOMPARE(QApplication::exec(), 0);
     QVERIFY(!handledAfterEnd);
 }
 
 void TestCommands::closingTheWindowEndsTheEventLoop()
 {
-    QTimer::singleShot(0, &window(), [this] { window().close(); });
-    QTimer::singleShot(5000, [] { QCoreApplication::exit(1); });
+    const QObject scope;
+    QTimer::singleShot(0, &scope, [this] { window().close(); });
+    QTimer::singleShot(5000, &scope, [] { QCoreApplication::exit(1); });
     QCOMPARE(QApplication::exec(), 0);
 }
 
@@ -206,7 +208,7 @@ void TestCommands::realMessageBoxIsModalAndCritical()
         box->button(QMessageBox::Ok)->click();
     });
     poll.start(10);
-    QTimer::singleShot(5000, [] {
+    QTimer::singleShot(5000, &poll, [] {
         if (QWidget* modal = QApplication::activeModalWidget())
             modal->close();
     });

@@ -8,7 +8,7 @@ import subprocess
 import tempfile
 import time
 
-TIMEOUT = 10.0
+TIMEOUT = 30.0
 
 
 def wait_for(predicate, what, timeout=TIMEOUT):
@@ -29,6 +29,13 @@ class Session:
         self.processes = []
 
     def __enter__(self):
+        try:
+            return self._start()
+        except BaseException:
+            self.__exit__(None, None, None)
+            raise
+
+    def _start(self):
         self.runtime = tempfile.mkdtemp(prefix="dreieck-x-")
         os.chmod(self.runtime, 0o700)
         read_end, write_end = os.pipe()
@@ -39,15 +46,23 @@ class Session:
             display = display_pipe.readline().strip()
         self.env = dict(os.environ, DISPLAY=f":{display}", XDG_RUNTIME_DIR=self.runtime)
         self.env.pop("QT_QPA_PLATFORM", None)
+        wait_for(lambda: subprocess.run(["xdotool", "getdisplaygeometry"], env=self.env,
+                                        capture_output=True).returncode == 0, f"the X server on :{display}")
         bus = subprocess.run(["dbus-daemon", "--session", "--fork", "--print-address=1", "--print-pid=1"],
                              env=self.env, check=True, capture_output=True, text=True).stdout.split()
         self.bus_pid = int(bus[1])
         self.env["DBUS_SESSION_BUS_ADDRESS"] = bus[0]
         os.environ.update({k: self.env[k] for k in ("DISPLAY", "DBUS_SESSION_BUS_ADDRESS", "XDG_RUNTIME_DIR")})
         self._spawn(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
-        self.app = self._spawn([self.program],
-                               env=dict(self.env, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", **self.extra_env))
-        self.window = wait_for(self._find_window, "the program's window")
+        self.app_log = open(os.path.join(self.runtime, "program.log"), "w+")
+        self.app = subprocess.Popen([self.program], stdout=self.app_log, stderr=subprocess.STDOUT,
+                                    env=dict(self.env, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", **self.extra_env))
+        self.processes.append(self.app)
+        try:
+            self.window = wait_for(self._find_window, "the program's window")
+        except AssertionError:
+            self.app_log.seek(0)
+            raise AssertionError(f"no window; the program said:\n{self.app_log.read()}") from None
         self.focus_window()
         return self
 
@@ -64,14 +79,21 @@ class Session:
                     process.wait(timeout=3)
                 except subprocess.TimeoutExpired:
                     process.kill()
-        try:
-            os.kill(self.bus_pid, 15)
-        except ProcessLookupError:
-            pass
-        shutil.rmtree(self.runtime, ignore_errors=True)
+            try:  # the accessibility launcher's own bus runs in its group
+                os.killpg(process.pid, 15)
+            except (ProcessLookupError, PermissionError):
+                pass
+        if getattr(self, "bus_pid", None):
+            try:
+                os.kill(self.bus_pid, 15)
+            except ProcessLookupError:
+                pass
+        if getattr(self, "runtime", None):
+            shutil.rmtree(self.runtime, ignore_errors=True)
 
     def _spawn(self, argv, env=None, pass_fds=()):
         process = subprocess.Popen(argv, env=env or getattr(self, "env", None), pass_fds=pass_fds,
+                                   start_new_session=True,
                                    stdout=subprocess.DEVNULL, stderr=None if os.environ.get("XSESSION_DEBUG") else subprocess.DEVNULL)
         self.processes.append(process)
         return process

@@ -1,0 +1,78 @@
+// Speed of the number services and of one whole Berechnen on offscreen widgets.
+#include "platform/messagebox.hpp"
+#include "platform/numbers.hpp"
+#include "window/dreieckrechner.hpp"
+
+#include <QApplication>
+#include <QLocale>
+
+#include <benchmark/benchmark.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+void val(benchmark::State& state)
+{
+    const QString text = u"  12.5e-3 "_s;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(platform::Val(text));
+}
+BENCHMARK(val);
+
+void val_pasted_100000_digits(benchmark::State& state)
+{
+    const QString text = QString(100000, u'7');
+    for (auto _ : state)
+        benchmark::DoNotOptimize(platform::Val(text));
+}
+BENCHMARK(val_pasted_100000_digits);
+
+void round4(benchmark::State& state)
+{
+    double x = 2.886751345948129;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(platform::Round(x, 4));
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(round4);
+
+void number_to_text(benchmark::State& state)
+{
+    const QLocale german(QLocale::German, QLocale::Germany);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(platform::Str(2.8868, german));
+}
+BENCHMARK(number_to_text);
+
+void berechnen(benchmark::State& state)
+{
+    dreieckrechner window;
+    window.start();
+    for (auto _ : state) {
+        window.txt_winkel.SetText(u"30"_s);
+        window.txt_an.SetText(u"5"_s);
+        window.txt_ge.SetText(u"?"_s);
+        window.txt_hyp.SetText(u"?"_s);
+        window.cmd_rechnen.click();
+        state.PauseTiming();
+        window.cmd_neu.click();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(berechnen);
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    const QApplication app(argc, argv);
+    platform::setMsgBoxHandler([](const QString&, int, const QString&) { return platform::vbOK; });
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
