@@ -1,7 +1,4 @@
 #include "platform/application.hpp"
 #include "window/dreieckrechner.hpp"
 
-int main(int argc, char* argv[])
-{
-    return platform::run<dreieckrechner>(argc, argv);
-}
+int main(int argc, char* argv[]) { return platform::run<dreieckrechner>(argc, argv); }

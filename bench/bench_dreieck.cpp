@@ -15,7 +15,7 @@ namespace {
 void val(benchmark::State& state)
 {
     const QString text = u"  12.5e-3 "_s;
-    for (auto _ : state)
+    for ([[maybe_unused]] auto _ : state)
         benchmark::DoNotOptimize(platform::Val(text));
 }
 BENCHMARK(val);
@@ -23,7 +23,7 @@ BENCHMARK(val);
 void val_pasted_100000_digits(benchmark::State& state)
 {
     const QString text = QString(100000, u'7');
-    for (auto _ : state)
+    for ([[maybe_unused]] auto _ : state)
         benchmark::DoNotOptimize(platform::Val(text));
 }
 BENCHMARK(val_pasted_100000_digits);
@@ -31,7 +31,7 @@ BENCHMARK(val_pasted_100000_digits);
 void round4(benchmark::State& state)
 {
     double x = 2.886751345948129;
-    for (auto _ : state) {
+    for ([[maybe_unused]] auto _ : state) {
         benchmark::DoNotOptimize(platform::Round(x, 4));
         benchmark::ClobberMemory();
     }
@@ -41,7 +41,7 @@ BENCHMARK(round4);
 void number_to_text(benchmark::State& state)
 {
     const QLocale german(QLocale::German, QLocale::Germany);
-    for (auto _ : state)
+    for ([[maybe_unused]] auto _ : state)
         benchmark::DoNotOptimize(platform::Str(2.8868, german));
 }
 BENCHMARK(number_to_text);
@@ -50,7 +50,7 @@ void berechnen(benchmark::State& state)
 {
     dreieckrechner window;
     window.start();
-    for (auto _ : state) {
+    for ([[maybe_unused]] auto _ : state) {
         window.txt_winkel.SetText(u"30"_s);
         window.txt_an.SetText(u"5"_s);
         window.txt_ge.SetText(u"?"_s);

@@ -14,7 +14,8 @@ void prepare(QApplication& app)
     // The program speaks German whatever the desktop's language, Qt's own
     // texts (context menu, dialog buttons) included.
     auto* translator = new QTranslator(&app);
-    if (translator->load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if (translator->load(QStringLiteral("qtbase_de"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(translator);
 }
 

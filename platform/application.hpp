@@ -10,7 +10,7 @@ void prepare(QApplication& app);
 // Starts the program with its one window: the window's Form_Load runs before
 // it is first shown, then events are delivered until the program ends.
 template <class Window>
-int run(int argc, char* argv[])
+int run(int argc, char** argv)
 {
     QApplication app(argc, argv);
     prepare(app);

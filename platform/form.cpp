@@ -12,7 +12,10 @@
 namespace platform {
 namespace {
 
-QString fromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+QString fromUtf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 QRect pixelRect(const ControlSpec& control)
 {
@@ -44,8 +47,9 @@ Form::Form(const FormSpec& form)
     setObjectName(fromUtf8(form.name));
     setWindowTitle(fromUtf8(form.caption));
     setWindowIcon(QIcon(fromUtf8(form.icon)));
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowCloseButtonHint);
     setFixedSize(twipsToPixels(form.clientWidth), twipsToPixels(form.clientHeight));
     setFont(fontFor(dialogFont));
     for (const ControlSpec& control : form.controls)
@@ -81,9 +85,7 @@ void Form::addControl(const ControlSpec& entry)
         widget = label;
         break;
     }
-    case ControlKind::PictureBox:
-        widget = new PictureBox(caption, this);
-        break;
+    case ControlKind::PictureBox: widget = new PictureBox(caption, this); break;
     }
     widget->setObjectName(fromUtf8(entry.name));
     widget->setGeometry(pixelRect(entry));

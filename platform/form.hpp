@@ -18,14 +18,15 @@ inline constexpr int twipsPerPixel = 15;
 enum class ControlKind { TextBox, CommandButton, Label, PictureBox };
 
 // A classic face; substitutes of similar size stand behind it where it is missing.
+inline constexpr int normalWeight = 400; // as in CSS and QFont
 struct FontSpec {
     std::string_view family;
     double pointSize = 0;
-    int weight = 400;
+    int weight = normalWeight;
 };
 
 // The face the layout's sizes assume for controls without a font of their own.
-inline constexpr FontSpec dialogFont{"MS Sans Serif", 8.0, 400};
+inline constexpr FontSpec dialogFont{"MS Sans Serif", 8.0, normalWeight};
 
 struct ControlSpec {
     std::string_view name; // objectName
@@ -39,8 +40,8 @@ struct ControlSpec {
 struct FormSpec {
     std::string_view name;
     std::string_view caption;
-    int clientWidth, clientHeight; // twips
-    std::string_view icon;         // resource of the window icon
+    int clientWidth, clientHeight;         // twips
+    std::string_view icon;                 // resource of the window icon
     std::span<const ControlSpec> controls; // in tab order
 };
 

@@ -33,9 +33,10 @@ std::optional<QString> typedCharacters(const QKeyEvent& event)
     // X reports Delete as the character 127, but it is an editing key.
     if (event.key() == Qt::Key_Delete || event.text().isEmpty())
         return std::nullopt;
-    if (modifiers & (Qt::AltModifier | Qt::MetaModifier))
+    if (modifiers.testAnyFlags(Qt::AltModifier | Qt::MetaModifier))
         return QString();
-    if ((modifiers & Qt::ControlModifier) && event.key() >= Qt::Key_A && event.key() <= Qt::Key_Z)
+    if (modifiers.testFlag(Qt::ControlModifier) && event.key() >= Qt::Key_A
+        && event.key() <= Qt::Key_Z)
         return QString(QChar(static_cast<char16_t>(event.key() - Qt::Key_A + 1)));
     return event.text();
 }

@@ -16,11 +16,11 @@ MsgBoxHandler& handler()
 
 QMessageBox::Icon iconOf(int style)
 {
-    switch (style & 0x70) {
-    case 16: return QMessageBox::Critical;
-    case 32: return QMessageBox::Question;
-    case 48: return QMessageBox::Warning;
-    case 64: return QMessageBox::Information;
+    switch (style & vbIconMask) {
+    case vbCritical: return QMessageBox::Critical;
+    case vbQuestion: return QMessageBox::Question;
+    case vbExclamation: return QMessageBox::Warning;
+    case vbInformation: return QMessageBox::Information;
     default: return QMessageBox::NoIcon;
     }
 }

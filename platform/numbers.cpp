@@ -10,6 +10,15 @@
 namespace platform {
 namespace {
 
+constexpr int decimalBase = 10;
+constexpr int hexadecimalBase = 16;
+constexpr int octalBase = 8;
+constexpr char16_t firstNonAscii = 0x80;
+// Larger than any exponent or digit count that can matter, small enough not to overflow.
+constexpr long long saturation = 1'000'000;
+// Number-to-text shows at most this many significant digits, as the classic Str does.
+constexpr int textDigits = 15;
+
 // Val works on the text with its blanks, tabs and line feeds removed; every
 // other non-ASCII character becomes a stop character.
 std::string significant(QStringView text)
@@ -20,7 +29,7 @@ std::string significant(QStringView text)
         const char16_t u = c.unicode();
         if (u == u' ' || u == u'\t' || u == u'\n')
             continue;
-        ascii.push_back(u < 0x80 ? static_cast<char>(u) : '\x01');
+        ascii.push_back(u < firstNonAscii ? static_cast<char>(u) : '\x01');
     }
     return ascii;
 }
@@ -33,9 +42,9 @@ int digitValue(char c, int base)
     if (isDigit(c))
         value = c - '0';
     else if (c >= 'a' && c <= 'f')
-        value = c - 'a' + 10;
+        value = c - 'a' + decimalBase;
     else if (c >= 'A' && c <= 'F')
-        value = c - 'A' + 10;
+        value = c - 'A' + decimalBase;
     return value < base ? value : -1;
 }
 
@@ -60,16 +69,19 @@ struct Decimal {
     long long leadingPlaces = 0; // decimal position of the first non-zero digit
 };
 
-Decimal scanDecimal(std::string_view s)
+// Copies an optional sign; from_chars takes '-' but not '+'.
+void scanSign(std::string_view s, std::size_t& i, Decimal& d)
 {
-    constexpr long long saturation = 1'000'000;
-    Decimal d;
-    std::size_t i = 0;
     if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
         if (s[i] == '-')
             d.chars.push_back('-');
         ++i;
     }
+}
+
+// Digits with at most one point; false when there is not a single digit.
+bool scanMantissa(std::string_view s, std::size_t& i, Decimal& d)
+{
     bool anyDigit = false;
     bool nonZeroSeen = false;
     bool point = false;
@@ -79,8 +91,7 @@ Decimal scanDecimal(std::string_view s)
             point = true;
         } else if (isDigit(c)) {
             anyDigit = true;
-            if (c != '0')
-                nonZeroSeen = true;
+            nonZeroSeen = nonZeroSeen || c != '0';
             if (!point && nonZeroSeen)
                 d.leadingPlaces = std::min(d.leadingPlaces + 1, saturation);
             else if (point && !nonZeroSeen)
@@ -90,28 +101,39 @@ Decimal scanDecimal(std::string_view s)
         }
         d.chars.push_back(c);
     }
-    if (!anyDigit)
-        return {};
+    return anyDigit;
+}
 
-    // An exponent counts only when at least one digit follows its letter and sign.
-    std::size_t j = i;
-    if (j < s.size() && (s[j] == 'e' || s[j] == 'E' || s[j] == 'd' || s[j] == 'D')) {
-        ++j;
-        bool negative = false;
-        if (j < s.size() && (s[j] == '+' || s[j] == '-'))
-            negative = s[j++] == '-';
-        if (j < s.size() && isDigit(s[j])) {
-            d.chars.push_back('e');
-            if (negative)
-                d.chars.push_back('-');
-            for (; j < s.size() && isDigit(s[j]); ++j) {
-                d.chars.push_back(s[j]);
-                d.exponent = std::min(d.exponent * 10 + (s[j] - '0'), saturation);
-            }
-            if (negative)
-                d.exponent = -d.exponent;
-        }
+bool isExponentLetter(char c) { return c == 'e' || c == 'E' || c == 'd' || c == 'D'; }
+
+// An exponent counts only when at least one digit follows its letter and sign.
+void scanExponent(std::string_view s, std::size_t i, Decimal& d)
+{
+    if (i >= s.size() || !isExponentLetter(s[i]))
+        return;
+    ++i;
+    const bool negative = i < s.size() && s[i] == '-';
+    if (i < s.size() && (s[i] == '+' || s[i] == '-'))
+        ++i;
+    if (i >= s.size() || !isDigit(s[i]))
+        return;
+    d.chars.append(negative ? "e-" : "e");
+    for (; i < s.size() && isDigit(s[i]); ++i) {
+        d.chars.push_back(s[i]);
+        d.exponent = std::min(d.exponent * decimalBase + (s[i] - '0'), saturation);
     }
+    if (negative)
+        d.exponent = -d.exponent;
+}
+
+Decimal scanDecimal(std::string_view s)
+{
+    Decimal d;
+    std::size_t i = 0;
+    scanSign(s, i, d);
+    if (!scanMantissa(s, i, d))
+        return {};
+    scanExponent(s, i, d);
     return d;
 }
 
@@ -122,9 +144,9 @@ double Val(QStringView text)
     const std::string s = significant(text);
     if (s.size() >= 2 && s[0] == '&') {
         if (s[1] == 'h' || s[1] == 'H')
-            return radixInteger(std::string_view(s).substr(2), 16);
+            return radixInteger(std::string_view(s).substr(2), hexadecimalBase);
         if (s[1] == 'o' || s[1] == 'O')
-            return radixInteger(std::string_view(s).substr(2), 8);
+            return radixInteger(std::string_view(s).substr(2), octalBase);
     }
 
     const Decimal d = scanDecimal(s);
@@ -173,7 +195,7 @@ QString Str(double zahl, const QLocale& locale)
 {
     QLocale format(locale);
     format.setNumberOptions(QLocale::OmitGroupSeparator);
-    return format.toString(zahl == 0 ? 0.0 : zahl, 'g', 15);
+    return format.toString(zahl == 0 ? 0.0 : zahl, 'g', textDigits);
 }
 
 } // namespace platform

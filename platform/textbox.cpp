@@ -111,7 +111,8 @@ void TextBox::inputMethodEvent(QInputMethodEvent* event)
         return;
     }
     QInputMethodEvent rewritten(event->preeditString(), event->attributes());
-    rewritten.setCommitString(filtered(commit), event->replacementStart(), event->replacementLength());
+    rewritten.setCommitString(filtered(commit), event->replacementStart(),
+                              event->replacementLength());
     QLineEdit::inputMethodEvent(&rewritten);
     event->setAccepted(rewritten.isAccepted());
 }

@@ -11,14 +11,15 @@ namespace globale_Var_sub {
 void pi_setzen()
 {
     // The classic 15-digit literal, not the full-precision value.
-    pi = 3.14159265358979;
+    constexpr double pi_15_stellen = 3.14159265358979;
+    pi = pi_15_stellen;
 }
 
 void winkel_berechnen(double an, double ge)
 {
     const double verhaeltnis = ge / an;
     winkel = std::atan(verhaeltnis);
-    winkel = platform::Round((180 / pi) * winkel, 4);
+    winkel = platform::Round((grad_je_pi / pi) * winkel, 4);
     dreieckrechner::instance().txt_winkel.SetText(winkel);
 }
 

@@ -10,13 +10,16 @@
 namespace globale_Var_sub {
 
 inline double pi = 0;
-inline double an = 0;     // adjacent leg (Ankathete)
-inline double ge = 0;     // opposite leg (Gegenkathete)
-inline double hyp = 0;    // hypotenuse
-inline double winkel = 0; // angle alpha: degrees as read, radians once converted
-inline QString meldung;   // text of the next report
-inline QString titel;     // title of the next report
+inline double an = 0;          // adjacent leg (Ankathete)
+inline double ge = 0;          // opposite leg (Gegenkathete)
+inline double hyp = 0;         // hypotenuse
+inline double winkel = 0;      // angle alpha: degrees as read, radians once converted
+inline QString meldung;        // text of the next report
+inline QString titel;          // title of the next report
 inline std::int16_t taste = 0; // the key code under examination
+
+// Degrees in an angle of pi radians.
+inline constexpr double grad_je_pi = 180;
 
 // A field whose whole text is this holds an unknown quantity.
 inline constexpr QStringView unbekannt = u"?";

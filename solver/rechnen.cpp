@@ -35,6 +35,38 @@ bool ist_unbekannt(const platform::TextBox& feld) { return feld.Text() == unbeka
 
 double gelesen(const platform::TextBox& feld) { return std::fabs(Val(feld.Text())); }
 
+constexpr double rechter_winkel = 90;
+
+// With the angle: the first rule that matches decides which side is the known one.
+enum class FallMitWinkel { H, G, A };
+
+FallMitWinkel fall_mit_winkel(const platform::TextBox& feld_an, const platform::TextBox& feld_ge,
+                              const platform::TextBox& feld_hyp)
+{
+    if (ist_unbekannt(feld_an) && ist_unbekannt(feld_ge))
+        return FallMitWinkel::H;
+    if (ist_unbekannt(feld_an) && ist_unbekannt(feld_hyp))
+        return FallMitWinkel::G;
+    if (ist_unbekannt(feld_ge) && ist_unbekannt(feld_hyp))
+        return FallMitWinkel::A;
+    return FallMitWinkel::H; // at most one side unknown
+}
+
+// Without the angle: the first unknown side decides.
+enum class FallOhneWinkel { AG, AH, GH };
+
+FallOhneWinkel fall_ohne_winkel(const platform::TextBox& feld_an, const platform::TextBox& feld_ge,
+                                const platform::TextBox& feld_hyp)
+{
+    if (ist_unbekannt(feld_an))
+        return FallOhneWinkel::GH;
+    if (ist_unbekannt(feld_ge))
+        return FallOhneWinkel::AH;
+    if (ist_unbekannt(feld_hyp))
+        return FallOhneWinkel::AG;
+    return FallOhneWinkel::GH; // all three sides given
+}
+
 } // namespace
 
 void dreieckrechner::rechnen_mit_winkel()
@@ -47,28 +79,19 @@ void dreieckrechner::rechnen_mit_winkel()
         melden(ausserhalb);
         return;
     }
-    if (winkel >= 90) {
+    if (winkel >= rechter_winkel) {
         melden(QStringLiteral("Winkel kann nicht >= 90 Grad sein !!"));
         return;
     }
 
-    // The first rule that matches decides which side is the known one.
-    enum class Fall { H, G, A };
-    Fall fall = Fall::H;
-    if (ist_unbekannt(txt_an) && ist_unbekannt(txt_ge))
-        fall = Fall::H;
-    else if (ist_unbekannt(txt_an) && ist_unbekannt(txt_hyp))
-        fall = Fall::G;
-    else if (ist_unbekannt(txt_ge) && ist_unbekannt(txt_hyp))
-        fall = Fall::A;
-
-    if (fall == Fall::A) {
+    const FallMitWinkel fall = fall_mit_winkel(txt_an, txt_ge, txt_hyp);
+    if (fall == FallMitWinkel::A) {
         // The adjacent leg is known.
         if (an == 0 || winkel == 0) {
             melden(groesser_null);
             return;
         }
-        winkel = (pi / 180) * winkel;
+        winkel = (pi / grad_je_pi) * winkel;
         hyp = an / std::cos(winkel);
         ge = std::sqrt(std::pow(hyp, 2) - std::pow(an, 2));
         if (!endlich({hyp, ge})) {
@@ -77,13 +100,13 @@ void dreieckrechner::rechnen_mit_winkel()
         }
         txt_ge.SetText(Round(ge, 4));
         txt_hyp.SetText(Round(hyp, 4));
-    } else if (fall == Fall::G) {
+    } else if (fall == FallMitWinkel::G) {
         // The opposite leg is known.
         if (ge == 0 || winkel == 0) {
             melden(groesser_null);
             return;
         }
-        winkel = (pi / 180) * winkel;
+        winkel = (pi / grad_je_pi) * winkel;
         hyp = ge / std::sin(winkel);
         an = std::sqrt(std::pow(hyp, 2) - std::pow(ge, 2));
         if (!endlich({hyp, an})) {
@@ -98,7 +121,7 @@ void dreieckrechner::rechnen_mit_winkel()
             melden(groesser_null);
             return;
         }
-        winkel = (pi / 180) * winkel;
+        winkel = (pi / grad_je_pi) * winkel;
         ge = hyp * std::sin(winkel);
         an = std::sqrt(std::pow(hyp, 2) - std::pow(ge, 2));
         if (!endlich({an, ge})) {
@@ -120,16 +143,8 @@ void dreieckrechner::rechnen_ohne_winkel()
         return;
     }
 
-    enum class Fall { AG, AH, GH };
-    Fall fall = Fall::GH; // also when all three sides are given
-    if (ist_unbekannt(txt_an))
-        fall = Fall::GH;
-    else if (ist_unbekannt(txt_ge))
-        fall = Fall::AH;
-    else if (ist_unbekannt(txt_hyp))
-        fall = Fall::AG;
-
-    if (fall == Fall::AG) {
+    const FallOhneWinkel fall = fall_ohne_winkel(txt_an, txt_ge, txt_hyp);
+    if (fall == FallOhneWinkel::AG) {
         // Both legs are known.
         if (an == 0 || ge == 0) {
             melden(groesser_null);
@@ -142,7 +157,7 @@ void dreieckrechner::rechnen_ohne_winkel()
         }
         txt_hyp.SetText(hyp);
         winkel_berechnen(an, ge);
-    } else if (fall == Fall::AH) {
+    } else if (fall == FallOhneWinkel::AH) {
         // Adjacent leg and hypotenuse.
         if (an == 0 || hyp == 0) {
             melden(groesser_null);

@@ -10,7 +10,10 @@
 
 namespace {
 
-std::array<platform::TextBox*, 4> fields(dreieckrechner& w) { return {&w.txt_winkel, &w.txt_an, &w.txt_ge, &w.txt_hyp}; }
+std::array<platform::TextBox*, 4> fields(dreieckrechner& w)
+{
+    return {&w.txt_winkel, &w.txt_an, &w.txt_ge, &w.txt_hyp};
+}
 
 } // namespace
 

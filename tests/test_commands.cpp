@@ -173,7 +173,8 @@ void TestCommands::endeEndsTheEventLoop()
         window().cmd_ende.click();
         QTimer::singleShot(0, &scope, [&handledAfterEnd] { handledAfterEnd = true; });
     });
-    QTimer::singleShot(5000, &scope, [] { QCoreApplication::exit(1); }); // a missed end must not hang
+    QTimer::singleShot(5000, &scope,
+                       [] { QCoreApplication::exit(1); }); // a missed end must not hang
     QCOMPARE(QApplication::exec(), 0);
     QVERIFY(!handledAfterEnd);
 }

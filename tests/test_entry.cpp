@@ -87,27 +87,35 @@ void TestEntry::keys_data()
     QTest::newRow("backspace deletes") << Strokes{{Qt::Key_Backspace, {}, u"\b"_s}} << u"12"_s;
     QTest::newRow("enter does nothing") << Strokes{{Qt::Key_Return, {}, u"\r"_s}} << u"123"_s;
     QTest::newRow("escape does nothing") << Strokes{{Qt::Key_Escape, {}, u"\x1b"_s}} << u"123"_s;
-    QTest::newRow("left, then backspace") << Strokes{{Qt::Key_Left}, {Qt::Key_Backspace, {}, u"\b"_s}} << u"13"_s;
+    QTest::newRow("left, then backspace")
+        << Strokes{{Qt::Key_Left}, {Qt::Key_Backspace, {}, u"\b"_s}} << u"13"_s;
     QTest::newRow("home, then delete as X sends it")
         << Strokes{{Qt::Key_Home}, {Qt::Key_Delete, {}, u"\x7f"_s}} << u"23"_s;
     QTest::newRow("shift+home selects, digit replaces")
         << Strokes{{Qt::Key_Home, Qt::ShiftModifier}, {Qt::Key_4, {}, u"4"_s}} << u"4"_s;
     QTest::newRow("ctrl+a as X sends it, then a digit")
-        << Strokes{{Qt::Key_A, Qt::ControlModifier, u"\x01"_s}, {Qt::Key_4, {}, u"4"_s}} << u"1234"_s;
-    QTest::newRow("ctrl+v as X sends it") << Strokes{{Qt::Key_V, Qt::ControlModifier, u"\x16"_s}} << u"123"_s;
-    QTest::newRow("ctrl+v with a letter text") << Strokes{{Qt::Key_V, Qt::ControlModifier, u"v"_s}} << u"123"_s;
+        << Strokes{{Qt::Key_A, Qt::ControlModifier, u"\x01"_s}, {Qt::Key_4, {}, u"4"_s}}
+        << u"1234"_s;
+    QTest::newRow("ctrl+v as X sends it")
+        << Strokes{{Qt::Key_V, Qt::ControlModifier, u"\x16"_s}} << u"123"_s;
+    QTest::newRow("ctrl+v with a letter text")
+        << Strokes{{Qt::Key_V, Qt::ControlModifier, u"v"_s}} << u"123"_s;
     QTest::newRow("shift+insert") << Strokes{{Qt::Key_Insert, Qt::ShiftModifier}} << u"123"_s;
     QTest::newRow("ctrl+x after shift+home")
-        << Strokes{{Qt::Key_Home, Qt::ShiftModifier}, {Qt::Key_X, Qt::ControlModifier, u"\x18"_s}} << u"123"_s;
+        << Strokes{{Qt::Key_Home, Qt::ShiftModifier}, {Qt::Key_X, Qt::ControlModifier, u"\x18"_s}}
+        << u"123"_s;
     QTest::newRow("shift+delete after shift+home")
-        << Strokes{{Qt::Key_Home, Qt::ShiftModifier}, {Qt::Key_Delete, Qt::ShiftModifier}} << u"123"_s;
+        << Strokes{{Qt::Key_Home, Qt::ShiftModifier}, {Qt::Key_Delete, Qt::ShiftModifier}}
+        << u"123"_s;
     QTest::newRow("ctrl+z after typing")
-        << Strokes{{Qt::Key_4, {}, u"4"_s}, {Qt::Key_Z, Qt::ControlModifier, u"\x1a"_s}} << u"1234"_s;
-    QTest::newRow("ctrl+k as X sends it") << Strokes{{Qt::Key_Home}, {Qt::Key_K, Qt::ControlModifier, u"\x0b"_s}}
-                                         << u"123"_s;
+        << Strokes{{Qt::Key_4, {}, u"4"_s}, {Qt::Key_Z, Qt::ControlModifier, u"\x1a"_s}}
+        << u"1234"_s;
+    QTest::newRow("ctrl+k as X sends it")
+        << Strokes{{Qt::Key_Home}, {Qt::Key_K, Qt::ControlModifier, u"\x0b"_s}} << u"123"_s;
     QTest::newRow("umlaut and euro sign dropped")
         << Strokes{{Qt::Key_Adiaeresis, {}, u"ä"_s}, {Qt::Key_unknown, {}, u"€"_s}} << u"123"_s;
-    QTest::newRow("alt+digit types nothing") << Strokes{{Qt::Key_5, Qt::AltModifier, u"5"_s}} << u"123"_s;
+    QTest::newRow("alt+digit types nothing")
+        << Strokes{{Qt::Key_5, Qt::AltModifier, u"5"_s}} << u"123"_s;
 }
 
 void TestEntry::keys()
@@ -139,7 +147,8 @@ void TestEntry::enterClicksNoButton()
     QSignalSpy neu(&window().cmd_neu, &platform::CommandButton::Click);
     window().txt_winkel.SetText(u"30"_s);
     window().txt_an.SetText(u"5"_s);
-    send(&window().txt_an, {{Qt::Key_Return, {}, u"\r"_s}, {Qt::Key_Enter, Qt::KeypadModifier, u"\r"_s}});
+    send(&window().txt_an,
+         {{Qt::Key_Return, {}, u"\r"_s}, {Qt::Key_Enter, Qt::KeypadModifier, u"\r"_s}});
     QTest::qWait(20);
     QCOMPARE(rechnen.size() + neu.size(), 0);
     QVERIFY(unlocked());
@@ -147,8 +156,9 @@ void TestEntry::enterClicksNoButton()
 
 void TestEntry::tabOrder()
 {
-    const std::vector<QWidget*> order{&window().txt_an,  &window().txt_ge,  &window().txt_hyp,   &window().cmd_rechnen,
-                                      &window().cmd_neu, &window().cmd_ende, &window().txt_winkel};
+    const std::vector<QWidget*> order{&window().txt_an,      &window().txt_ge,  &window().txt_hyp,
+                                      &window().cmd_rechnen, &window().cmd_neu, &window().cmd_ende,
+                                      &window().txt_winkel};
     for (QWidget* expected : order) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), expected);

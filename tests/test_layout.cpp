@@ -8,6 +8,9 @@
 #include <QPixmap>
 #include <QTest>
 
+#include <array>
+#include <utility>
+
 using namespace Qt::StringLiterals;
 
 class TestLayout : public WindowFixture {
@@ -96,10 +99,13 @@ void TestLayout::captions_fit()
     }
     QCOMPARE(shown, caption);
     const QRect needed = widget->fontMetrics().boundingRect(QString(caption).remove(u'&'));
-    QVERIFY2(needed.width() + 2 * margin <= widget->width(),
-             qPrintable(u"%1 px needed, %2 px given"_s.arg(needed.width() + 2 * margin).arg(widget->width())));
+    QVERIFY2(
+        needed.width() + 2 * margin <= widget->width(),
+        qPrintable(
+            u"%1 px needed, %2 px given"_s.arg(needed.width() + 2 * margin).arg(widget->width())));
     QVERIFY2(widget->fontMetrics().height() <= widget->height(),
-             qPrintable(u"%1 px high, %2 px given"_s.arg(widget->fontMetrics().height()).arg(widget->height())));
+             qPrintable(u"%1 px high, %2 px given"_s.arg(widget->fontMetrics().height())
+                            .arg(widget->height())));
 }
 
 void TestLayout::fonts()
@@ -125,9 +131,12 @@ void TestLayout::fonts()
 
 void TestLayout::labels_name_their_fields_and_take_no_focus()
 {
-    const std::pair<const char*, platform::TextBox*> pairs[] = {
-        {"Label1", &window().txt_winkel}, {"Label3", &window().txt_an},
-        {"Label4", &window().txt_ge},     {"Label5", &window().txt_hyp}};
+    const std::array<std::pair<const char*, platform::TextBox*>, 4> pairs{{
+        {"Label1", &window().txt_winkel},
+        {"Label3", &window().txt_an},
+        {"Label4", &window().txt_ge},
+        {"Label5", &window().txt_hyp},
+    }};
     for (const auto& [name, field] : pairs) {
         auto* label = window().findChild<QLabel*>(QString::fromLatin1(name));
         QVERIFY(label != nullptr);
@@ -163,7 +172,7 @@ namespace {
 
 QImage diagram(const dreieckrechner& window)
 {
-    QWidget* const box = window.findChild<QWidget*>(u"Picture1"_s);
+    auto* const box = window.findChild<QWidget*>(u"Picture1"_s);
     const QRect inside = box->contentsRect();
     return box->grab(inside).toImage();
 }

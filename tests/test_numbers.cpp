@@ -85,9 +85,11 @@ void TestNumbers::val_data()
     QTest::newRow("huge negative exponent") << u"1e-99999999999999999999"_s << 0.0;
     QTest::newRow("zero with huge exponent") << u"0e999999"_s << 0.0;
     QTest::newRow("smallest subnormal") << u"5e-324"_s << std::numeric_limits<double>::denorm_min();
-    QTest::newRow("largest double") << u"1.7976931348623157e308"_s << std::numeric_limits<double>::max();
+    QTest::newRow("largest double")
+        << u"1.7976931348623157e308"_s << std::numeric_limits<double>::max();
     QTest::newRow("400 integer digits") << (u"1"_s + QString(400, u'0')) << inf;
-    QTest::newRow("400 leading zeros in the fraction") << (u"0."_s + QString(400, u'0') + u"1"_s) << 0.0;
+    QTest::newRow("400 leading zeros in the fraction")
+        << (u"0."_s + QString(400, u'0') + u"1"_s) << 0.0;
     QTest::newRow("hexadecimal beyond the double range") << (u"&H"_s + QString(300, u'F')) << inf;
 }
 
@@ -105,8 +107,10 @@ void TestNumbers::val_readsLongNumbersToTheNearestDouble_data()
     // Digit-by-digit arithmetic gets these wrong in the last bit.
     QTest::newRow("0.1") << u"0.1"_s << 0.1;
     QTest::newRow("tie to even above 2^53") << u"9007199254740993"_s << 9007199254740992.0;
-    QTest::newRow("just above the tie") << u"9007199254740993.0000000000000000000001"_s << 9007199254740994.0;
-    QTest::newRow("17 significant digits") << u"2.2250738585072011e-308"_s << 2.2250738585072011e-308;
+    QTest::newRow("just above the tie")
+        << u"9007199254740993.0000000000000000000001"_s << 9007199254740994.0;
+    QTest::newRow("17 significant digits")
+        << u"2.2250738585072011e-308"_s << 2.2250738585072011e-308;
     QTest::newRow("long fraction") << (u"0."_s + QString(2000, u'3')) << 1.0 / 3.0;
 }
 

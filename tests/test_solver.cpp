@@ -24,8 +24,8 @@ namespace {
 const QString groesser0 = u"Werte müssen größer 0 sein !"_s;
 const QString ausserhalb = u"Werte liegen außerhalb des Rechenbereichs !"_s;
 
-void addRow(const char* name, const QStringList& input, const QStringList& output, const QStringList& order,
-            const QString& message = {})
+void addRow(const char* name, const QStringList& input, const QStringList& output,
+            const QStringList& order, const QString& message = {})
 {
     QTest::newRow(name) << input << output << order << message;
 }
@@ -39,44 +39,56 @@ void addReport(const char* name, const QStringList& input, const QString& messag
 
 void TestSolver::berechnen_data()
 {
-    QTest::addColumn<QStringList>("input");    // angle, adjacent, opposite, hypotenuse
-    QTest::addColumn<QStringList>("output");   // the fields afterwards
-    QTest::addColumn<QStringList>("order");    // the fields written, in order
-    QTest::addColumn<QString>("message");      // the report, if any
+    QTest::addColumn<QStringList>("input");  // angle, adjacent, opposite, hypotenuse
+    QTest::addColumn<QStringList>("output"); // the fields afterwards
+    QTest::addColumn<QStringList>("order");  // the fields written, in order
+    QTest::addColumn<QString>("message");    // the report, if any
 
     // The angle is given.
-    addRow("30 degrees, adjacent 5", {"30", "5", "?", "?"}, {"30", "5", "2.8868", "5.7735"}, {"txt_ge", "txt_hyp"});
-    addRow("30 degrees, opposite 5", {"30", "?", "5", "?"}, {"30", "8.6603", "5", "10"}, {"txt_an", "txt_hyp"});
-    addRow("30 degrees, hypotenuse 10", {"30", "?", "?", "10"}, {"30", "8.6603", "5", "10"}, {"txt_an", "txt_ge"});
-    addRow("45 degrees, adjacent 1", {"45", "1", "?", "?"}, {"45", "1", "1", "1.4142"}, {"txt_ge", "txt_hyp"});
+    addRow("30 degrees, adjacent 5", {"30", "5", "?", "?"}, {"30", "5", "2.8868", "5.7735"},
+           {"txt_ge", "txt_hyp"});
+    addRow("30 degrees, opposite 5", {"30", "?", "5", "?"}, {"30", "8.6603", "5", "10"},
+           {"txt_an", "txt_hyp"});
+    addRow("30 degrees, hypotenuse 10", {"30", "?", "?", "10"}, {"30", "8.6603", "5", "10"},
+           {"txt_an", "txt_ge"});
+    addRow("45 degrees, adjacent 1", {"45", "1", "?", "?"}, {"45", "1", "1", "1.4142"},
+           {"txt_ge", "txt_hyp"});
     addRow("all three sides: legs recomputed from the hypotenuse", {"30", "1", "2", "10"},
            {"30", "8.6603", "5", "10"}, {"txt_an", "txt_ge"});
     addRow("one side unknown: hypotenuse case", {"30", "?", "7", "10"}, {"30", "8.6603", "5", "10"},
            {"txt_an", "txt_ge"});
-    addRow("minus sign dropped by the absolute value", {"-30", "-5", "?", "?"}, {"-30", "-5", "2.8868", "5.7735"},
-           {"txt_ge", "txt_hyp"});
-    addRow("5.5.5 reads as 5.5", {"30", "?", "?", "5.5.5"}, {"30", "4.7631", "2.75", "5.5.5"}, {"txt_an", "txt_ge"});
+    addRow("minus sign dropped by the absolute value", {"-30", "-5", "?", "?"},
+           {"-30", "-5", "2.8868", "5.7735"}, {"txt_ge", "txt_hyp"});
+    addRow("5.5.5 reads as 5.5", {"30", "?", "?", "5.5.5"}, {"30", "4.7631", "2.75", "5.5.5"},
+           {"txt_an", "txt_ge"});
     addReport("marker with blank is a value", {"30", "?", "?", " ?"}, groesser0);
     addReport("both legs given, hypotenuse unknown", {"30", "3", "4", "?"}, groesser0);
     addReport("angle 90", {"90", "5", "?", "?"}, u"Winkel kann nicht >= 90 Grad sein !!"_s);
     addReport("angle 120", {"120", "5", "?", "?"}, u"Winkel kann nicht >= 90 Grad sein !!"_s);
-    addReport("90 test comes before the zero test", {"90", "?", "?", "0"}, u"Winkel kann nicht >= 90 Grad sein !!"_s);
+    addReport("90 test comes before the zero test", {"90", "?", "?", "0"},
+              u"Winkel kann nicht >= 90 Grad sein !!"_s);
     addReport("angle 0", {"0", "5", "?", "?"}, groesser0);
     addReport("adjacent 0", {"30", "0", "?", "?"}, groesser0);
     addReport("opposite 0", {"30", "?", "0", "?"}, groesser0);
     addReport("empty hypotenuse reads as 0", {"30", "?", "?", ""}, groesser0);
 
     // The angle is unknown.
-    addRow("legs 3 and 4", {"?", "3", "4", "?"}, {"53.1301", "3", "4", "5"}, {"txt_hyp", "txt_winkel"});
-    addRow("legs 4 and 3", {"?", "4", "3", "?"}, {"36.8699", "4", "3", "5"}, {"txt_hyp", "txt_winkel"});
-    addRow("adjacent 3, hypotenuse 5", {"?", "3", "?", "5"}, {"53.1301", "3", "4", "5"}, {"txt_winkel", "txt_ge"});
+    addRow("legs 3 and 4", {"?", "3", "4", "?"}, {"53.1301", "3", "4", "5"},
+           {"txt_hyp", "txt_winkel"});
+    addRow("legs 4 and 3", {"?", "4", "3", "?"}, {"36.8699", "4", "3", "5"},
+           {"txt_hyp", "txt_winkel"});
+    addRow("adjacent 3, hypotenuse 5", {"?", "3", "?", "5"}, {"53.1301", "3", "4", "5"},
+           {"txt_winkel", "txt_ge"});
     addRow("opposite 4, hypotenuse 10", {"?", "?", "4", "10"}, {"23.5782", "9.1652", "4", "10"},
            {"txt_winkel", "txt_an"});
-    addRow("all three sides: adjacent leg overwritten", {"?", "3", "4", "10"}, {"23.5782", "9.1652", "4", "10"},
-           {"txt_winkel", "txt_an"});
-    addReport("adjacent equals hypotenuse", {"?", "5", "?", "5"}, u"Ankathete kann nicht >= Hypotenuse sein"_s);
-    addReport("adjacent above hypotenuse", {"?", "6", "?", "5"}, u"Ankathete kann nicht >= Hypotenuse sein"_s);
-    addReport("opposite equals hypotenuse", {"?", "?", "5", "5"}, u"Gegenkathete kann nicht >= Hypotenuse sein"_s);
+    addRow("all three sides: adjacent leg overwritten", {"?", "3", "4", "10"},
+           {"23.5782", "9.1652", "4", "10"}, {"txt_winkel", "txt_an"});
+    addReport("adjacent equals hypotenuse", {"?", "5", "?", "5"},
+              u"Ankathete kann nicht >= Hypotenuse sein"_s);
+    addReport("adjacent above hypotenuse", {"?", "6", "?", "5"},
+              u"Ankathete kann nicht >= Hypotenuse sein"_s);
+    addReport("opposite equals hypotenuse", {"?", "?", "5", "5"},
+              u"Gegenkathete kann nicht >= Hypotenuse sein"_s);
     addReport("zero test before the size test", {"?", "?", "0", "0"}, groesser0);
     addReport("adjacent leg 0", {"?", "0", "4", "?"}, groesser0);
     addReport("opposite leg empty", {"?", "3", "", "?"}, groesser0);
@@ -85,14 +97,15 @@ void TestSolver::berechnen_data()
     addReport("angle field overflows", {"1e400", "5", "?", "?"}, ausserhalb);
     addReport("unused field overflows", {"30", "5", "?", "1e999"}, ausserhalb);
     addReport("range test before the 90 test", {"100", "1e400", "?", "?"}, ausserhalb);
-    addReport("hexadecimal beyond range", {"?", QString(u"&H"_s + QString(300, u'F')), "4", "?"}, ausserhalb);
+    addReport("hexadecimal beyond range", {"?", QString(u"&H"_s + QString(300, u'F')), "4", "?"},
+              ausserhalb);
     addReport("squared hypotenuse overflows", {"30", "?", "?", "1e200"}, ausserhalb);
     addReport("squared legs overflow", {"?", "1e200", "1e200", "?"}, ausserhalb);
     addReport("squared hypotenuse overflows, angle unknown", {"?", "1", "?", "1e200"}, ausserhalb);
     addReport("tiny angle divides by zero", {"1e-320", "?", "5", "?"}, ausserhalb);
     addReport("leg underflows to 0 before the angle", {"?", "?", "1e-200", "2e-200"}, ausserhalb);
-    addRow("large but in range", {"?", "1e150", "1e150", "?"}, {"45", "1e150", "1e150", "1.41421356237309e+150"},
-           {"txt_hyp", "txt_winkel"});
+    addRow("large but in range", {"?", "1e150", "1e150", "?"},
+           {"45", "1e150", "1e150", "1.41421356237309e+150"}, {"txt_hyp", "txt_winkel"});
 }
 
 void TestSolver::berechnen()
@@ -104,8 +117,10 @@ void TestSolver::berechnen()
 
     enter(input);
     QStringList written;
-    for (platform::TextBox* box : {&window().txt_winkel, &window().txt_an, &window().txt_ge, &window().txt_hyp})
-        connect(box, &QLineEdit::textChanged, this, [&written, box] { written << box->objectName(); });
+    for (platform::TextBox* box :
+         {&window().txt_winkel, &window().txt_an, &window().txt_ge, &window().txt_hyp})
+        connect(box, &QLineEdit::textChanged, this,
+                [&written, box] { written << box->objectName(); });
 
     window().cmd_rechnen.click();
 

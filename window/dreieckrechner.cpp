@@ -7,7 +7,12 @@
 using namespace globale_Var_sub;
 
 namespace {
+
 dreieckrechner* the_window = nullptr;
+
+// A selection length past the end of any field's text: select to the end.
+constexpr int ganzer_text = 9999;
+
 } // namespace
 
 dreieckrechner::dreieckrechner()
@@ -22,7 +27,8 @@ dreieckrechner::dreieckrechner()
 {
     the_window = this;
 
-    connect(&cmd_rechnen, &platform::CommandButton::Click, this, &dreieckrechner::cmd_rechnen_Click);
+    connect(&cmd_rechnen, &platform::CommandButton::Click, this,
+            &dreieckrechner::cmd_rechnen_Click);
     connect(&cmd_neu, &platform::CommandButton::Click, this, &dreieckrechner::cmd_neu_Click);
     connect(&cmd_ende, &platform::CommandButton::Click, this, &dreieckrechner::cmd_ende_Click);
 
@@ -88,13 +94,33 @@ void dreieckrechner::cmd_neu_Click()
 
 void dreieckrechner::cmd_ende_Click() { platform::End(); }
 
-void dreieckrechner::txt_winkel_GotFocus() { txt_winkel.SetSelLength(9999); }
-void dreieckrechner::txt_an_GotFocus() { txt_an.SetSelLength(9999); }
-void dreieckrechner::txt_ge_GotFocus() { txt_ge.SetSelLength(9999); }
-void dreieckrechner::txt_hyp_GotFocus() { txt_hyp.SetSelLength(9999); }
+void dreieckrechner::txt_winkel_GotFocus() { txt_winkel.SetSelLength(ganzer_text); }
+void dreieckrechner::txt_an_GotFocus() { txt_an.SetSelLength(ganzer_text); }
+void dreieckrechner::txt_ge_GotFocus() { txt_ge.SetSelLength(ganzer_text); }
+void dreieckrechner::txt_hyp_GotFocus() { txt_hyp.SetSelLength(ganzer_text); }
 
 // Each field hands its key code to taste_pruefen through the shared variable.
-void dreieckrechner::txt_winkel_KeyPress(std::int16_t& KeyAscii) { taste = KeyAscii; taste_pruefen(taste); KeyAscii = taste; }
-void dreieckrechner::txt_an_KeyPress(std::int16_t& KeyAscii) { taste = KeyAscii; taste_pruefen(taste); KeyAscii = taste; }
-void dreieckrechner::txt_ge_KeyPress(std::int16_t& KeyAscii) { taste = KeyAscii; taste_pruefen(taste); KeyAscii = taste; }
-void dreieckrechner::txt_hyp_KeyPress(std::int16_t& KeyAscii) { taste = KeyAscii; taste_pruefen(taste); KeyAscii = taste; }
+void dreieckrechner::txt_winkel_KeyPress(std::int16_t& KeyAscii)
+{
+    taste = KeyAscii;
+    taste_pruefen(taste);
+    KeyAscii = taste;
+}
+void dreieckrechner::txt_an_KeyPress(std::int16_t& KeyAscii)
+{
+    taste = KeyAscii;
+    taste_pruefen(taste);
+    KeyAscii = taste;
+}
+void dreieckrechner::txt_ge_KeyPress(std::int16_t& KeyAscii)
+{
+    taste = KeyAscii;
+    taste_pruefen(taste);
+    KeyAscii = taste;
+}
+void dreieckrechner::txt_hyp_KeyPress(std::int16_t& KeyAscii)
+{
+    taste = KeyAscii;
+    taste_pruefen(taste);
+    KeyAscii = taste;
+}

@@ -7,28 +7,32 @@
 // The main window as data: every control with its place and size in twips.
 namespace layout {
 
-using platform::ControlKind;
+using enum platform::ControlKind;
 
 inline constexpr platform::FontSpec instruction_font{"MS Sans Serif", 9.75, 700};
 
 // In tab order; the labels take no focus, so only their order is fixed here.
+// clang-format off
 inline constexpr std::array<platform::ControlSpec, 13> controls{{
-    {"txt_winkel", ControlKind::TextBox, 5040, 555, 1335, 285, "?"},
-    {"txt_an", ControlKind::TextBox, 5040, 995, 1335, 285, "?"},
-    {"txt_ge", ControlKind::TextBox, 5040, 1435, 1335, 285, "?"},
-    {"txt_hyp", ControlKind::TextBox, 5040, 1875, 1335, 285, "?"},
-    {"cmd_rechnen", ControlKind::CommandButton, 5040, 2400, 1335, 375, "&Berechnen"},
-    {"cmd_neu", ControlKind::CommandButton, 3480, 2400, 1335, 375, "&Neu"},
-    {"cmd_ende", ControlKind::CommandButton, 1163, 3000, 975, 375, "&Ende"},
-    {"Picture1", ControlKind::PictureBox, 120, 120, 3060, 2700, ":/dreieck.svg"},
-    {"Label5", ControlKind::Label, 4005, 1920, 855, 195, "Hypotenuse", "txt_hyp"},
-    {"Label4", ControlKind::Label, 3840, 1485, 1020, 195, "Gegenkathete", "txt_ge"},
-    {"Label3", ControlKind::Label, 4125, 1035, 735, 195, "Ankathete", "txt_an"},
-    {"Label2", ControlKind::Label, 3480, 120, 3510, 240, "Bitte 2 bekannte Werte eingeben !", {}, &instruction_font},
-    {"Label1", ControlKind::Label, 3840, 600, 1020, 195, "Winkel (alpha)", "txt_winkel"},
+    // name         kind           left   top width height caption, labelled field, font
+    {"txt_winkel",  TextBox,       5040,  555, 1335,  285, "?"},
+    {"txt_an",      TextBox,       5040,  995, 1335,  285, "?"},
+    {"txt_ge",      TextBox,       5040, 1435, 1335,  285, "?"},
+    {"txt_hyp",     TextBox,       5040, 1875, 1335,  285, "?"},
+    {"cmd_rechnen", CommandButton, 5040, 2400, 1335,  375, "&Berechnen"},
+    {"cmd_neu",     CommandButton, 3480, 2400, 1335,  375, "&Neu"},
+    {"cmd_ende",    CommandButton, 1163, 3000,  975,  375, "&Ende"},
+    {"Picture1",    PictureBox,     120,  120, 3060, 2700, ":/dreieck.svg"},
+    {"Label5",      Label,         4005, 1920,  855,  195, "Hypotenuse", "txt_hyp"},
+    {"Label4",      Label,         3840, 1485, 1020,  195, "Gegenkathete", "txt_ge"},
+    {"Label3",      Label,         4125, 1035,  735,  195, "Ankathete", "txt_an"},
+    {"Label2",      Label,         3480,  120, 3510,  240, "Bitte 2 bekannte Werte eingeben !", {}, &instruction_font},
+    {"Label1",      Label,         3840,  600, 1020,  195, "Winkel (alpha)", "txt_winkel"},
 }};
+// clang-format on
 
 inline constexpr platform::FormSpec dreieckrechner{
-    "dreieckrechner", "Berechnungen im rechtwinkligen Dreieck", 7185, 3510, ":/dreieckrechner.svg", controls};
+    "dreieckrechner", "Berechnungen im rechtwinkligen Dreieck", 7185, 3510, ":/dreieckrechner.svg",
+    controls};
 
 } // namespace layout

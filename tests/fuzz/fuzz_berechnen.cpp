@@ -22,6 +22,7 @@ bool plausible(const QString& shown)
 
 } // namespace
 
+// NOLINTNEXTLINE(readability-non-const-parameter): libFuzzer fixes this signature
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -42,8 +43,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return w;
     }();
     // Four texts, split at zero bytes; any bytes, any Unicode.
-    const QByteArrayList parts = QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)).split('\0');
-    const std::array fields{&window->txt_winkel, &window->txt_an, &window->txt_ge, &window->txt_hyp};
+    const QByteArrayList parts =
+        QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)).split('\0');
+    const std::array fields{&window->txt_winkel, &window->txt_an, &window->txt_ge,
+                            &window->txt_hyp};
     std::array<QString, 4> typed;
     window->cmd_neu.click();
     for (std::size_t i = 0; i < fields.size(); ++i) {

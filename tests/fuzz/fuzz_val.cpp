@@ -7,7 +7,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
-#include <locale.h>
+#include <locale.h> // NOLINT(modernize-deprecated-headers): newlocale and strtod_l are POSIX
 #include <regex>
 #include <string>
 
@@ -58,7 +58,8 @@ double reference(const QString& text)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    const QString text =
+        QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     const double got = platform::Val(text);
     const double want = reference(text);
     if (!(got == want || (std::isnan(got) && std::isnan(want))))
