@@ -13,6 +13,14 @@ dreieckrechner* the_window = nullptr;
 // A selection length past the end of any field's text: select to the end.
 constexpr int ganzer_text = 9999;
 
+// Each field hands its key code to taste_pruefen through the shared variable.
+void taste_weitergeben(std::int16_t& KeyAscii)
+{
+    taste = KeyAscii;
+    taste_pruefen(taste);
+    KeyAscii = taste;
+}
+
 } // namespace
 
 dreieckrechner::dreieckrechner()
@@ -99,28 +107,7 @@ void dreieckrechner::txt_an_GotFocus() { txt_an.SetSelLength(ganzer_text); }
 void dreieckrechner::txt_ge_GotFocus() { txt_ge.SetSelLength(ganzer_text); }
 void dreieckrechner::txt_hyp_GotFocus() { txt_hyp.SetSelLength(ganzer_text); }
 
-// Each field hands its key code to taste_pruefen through the shared variable.
-void dreieckrechner::txt_winkel_KeyPress(std::int16_t& KeyAscii)
-{
-    taste = KeyAscii;
-    taste_pruefen(taste);
-    KeyAscii = taste;
-}
-void dreieckrechner::txt_an_KeyPress(std::int16_t& KeyAscii)
-{
-    taste = KeyAscii;
-    taste_pruefen(taste);
-    KeyAscii = taste;
-}
-void dreieckrechner::txt_ge_KeyPress(std::int16_t& KeyAscii)
-{
-    taste = KeyAscii;
-    taste_pruefen(taste);
-    KeyAscii = taste;
-}
-void dreieckrechner::txt_hyp_KeyPress(std::int16_t& KeyAscii)
-{
-    taste = KeyAscii;
-    taste_pruefen(taste);
-    KeyAscii = taste;
-}
+void dreieckrechner::txt_winkel_KeyPress(std::int16_t& KeyAscii) { taste_weitergeben(KeyAscii); }
+void dreieckrechner::txt_an_KeyPress(std::int16_t& KeyAscii) { taste_weitergeben(KeyAscii); }
+void dreieckrechner::txt_ge_KeyPress(std::int16_t& KeyAscii) { taste_weitergeben(KeyAscii); }
+void dreieckrechner::txt_hyp_KeyPress(std::int16_t& KeyAscii) { taste_weitergeben(KeyAscii); }
