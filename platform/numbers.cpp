@@ -193,9 +193,13 @@ double Round(double zahl, int stellen)
 
 QString Str(double zahl, const QLocale& locale)
 {
-    QLocale format(locale);
-    format.setNumberOptions(QLocale::OmitGroupSeparator);
-    return format.toString(zahl == 0 ? 0.0 : zahl, 'g', textDigits);
+    // Digits and exponent stay ASCII in every locale, so that a result can be
+    // typed back into a field; only the decimal separator is the locale's.
+    QString text = QLocale::c().toString(zahl == 0 ? 0.0 : zahl, 'g', textDigits);
+    text.replace(u'.', locale.decimalPoint());
+    if (locale.exponential() != u"e")
+        text.replace(u'e', u'E');
+    return text;
 }
 
 } // namespace platform

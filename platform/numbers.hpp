@@ -18,7 +18,8 @@ namespace platform {
 [[nodiscard]] double Round(double zahl, int stellen);
 
 // The general number-to-text conversion: at most 15 significant digits, no
-// trailing zeros, no grouping, the decimal separator of `locale`.
+// trailing zeros, no grouping, ASCII digits, and the decimal separator of
+// `locale`; the exponent is written "e" where the locale does, "E" elsewhere.
 [[nodiscard]] QString Str(double zahl, const QLocale& locale);
 
 } // namespace platform

@@ -17,8 +17,9 @@ void pi_setzen()
 
 void winkel_berechnen(double an, double ge)
 {
-    const double verhaeltnis = ge / an;
-    winkel = std::atan(verhaeltnis);
+    // The arc tangent of ge / an without forming the ratio, which would
+    // overflow or underflow for legs of very different size.
+    winkel = std::atan2(ge, an);
     winkel = platform::Round((grad_je_pi / pi) * winkel, 4);
     dreieckrechner::instance().txt_winkel.SetText(winkel);
 }

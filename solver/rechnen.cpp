@@ -16,7 +16,8 @@ using platform::Val;
 namespace {
 
 const QString groesser_null = QStringLiteral("Werte müssen größer 0 sein !");
-// Beyond the double range a result would show as "inf" or "nan".
+// For an input beyond the double range, or a result that would be: it would
+// show as "inf" or "nan".
 const QString ausserhalb = QStringLiteral("Werte liegen außerhalb des Rechenbereichs !");
 
 void melden(const QString& text)
@@ -29,6 +30,18 @@ void melden(const QString& text)
 bool endlich(std::initializer_list<double> werte)
 {
     return std::ranges::all_of(werte, [](double wert) { return std::isfinite(wert); });
+}
+
+// The missing leg from the hypotenuse h and the other leg x < h. The product
+// sqrt(h - x) * sqrt(h + x) keeps the digits that h^2 - x^2 cancels away when
+// x is close to h; scaling by a power of two, which is exact, keeps h + x from
+// overflowing and tiny sides from losing digits as subnormal numbers.
+double kathete(double h, double x)
+{
+    const int exponent = std::ilogb(h);
+    const double h1 = std::scalbn(h, -exponent);
+    const double x1 = std::scalbn(x, -exponent);
+    return std::scalbn(std::sqrt(h1 - x1) * std::sqrt(h1 + x1), exponent);
 }
 
 bool ist_unbekannt(const platform::TextBox& feld) { return feld.Text() == unbekannt; }
@@ -93,7 +106,7 @@ void dreieckrechner::rechnen_mit_winkel()
         }
         winkel = (pi / grad_je_pi) * winkel;
         hyp = an / std::cos(winkel);
-        ge = std::sqrt(std::pow(hyp, 2) - std::pow(an, 2));
+        ge = an * std::tan(winkel);
         if (!endlich({hyp, ge})) {
             melden(ausserhalb);
             return;
@@ -108,7 +121,7 @@ void dreieckrechner::rechnen_mit_winkel()
         }
         winkel = (pi / grad_je_pi) * winkel;
         hyp = ge / std::sin(winkel);
-        an = std::sqrt(std::pow(hyp, 2) - std::pow(ge, 2));
+        an = ge / std::tan(winkel);
         if (!endlich({hyp, an})) {
             melden(ausserhalb);
             return;
@@ -122,12 +135,9 @@ void dreieckrechner::rechnen_mit_winkel()
             return;
         }
         winkel = (pi / grad_je_pi) * winkel;
+        // Legs no longer than the hypotenuse always fit.
         ge = hyp * std::sin(winkel);
-        an = std::sqrt(std::pow(hyp, 2) - std::pow(ge, 2));
-        if (!endlich({an, ge})) {
-            melden(ausserhalb);
-            return;
-        }
+        an = hyp * std::cos(winkel);
         txt_an.SetText(Round(an, 4));
         txt_ge.SetText(Round(ge, 4));
     }
@@ -150,7 +160,7 @@ void dreieckrechner::rechnen_ohne_winkel()
             melden(groesser_null);
             return;
         }
-        hyp = Round(std::sqrt(std::pow(an, 2) + std::pow(ge, 2)), 4);
+        hyp = Round(std::hypot(an, ge), 4);
         if (!endlich({hyp})) {
             melden(ausserhalb);
             return;
@@ -167,11 +177,7 @@ void dreieckrechner::rechnen_ohne_winkel()
             melden(QStringLiteral("Ankathete kann nicht >= Hypotenuse sein"));
             return;
         }
-        ge = std::sqrt(std::pow(hyp, 2) - std::pow(an, 2));
-        if (!endlich({ge})) {
-            melden(ausserhalb);
-            return;
-        }
+        ge = kathete(hyp, an);
         winkel_berechnen(an, ge);
         txt_ge.SetText(Round(ge, 4));
     } else {
@@ -184,12 +190,7 @@ void dreieckrechner::rechnen_ohne_winkel()
             melden(QStringLiteral("Gegenkathete kann nicht >= Hypotenuse sein"));
             return;
         }
-        an = std::sqrt(std::pow(hyp, 2) - std::pow(ge, 2));
-        // A leg that underflows to 0 would make the angle a division by zero.
-        if (!endlich({an}) || an == 0) {
-            melden(ausserhalb);
-            return;
-        }
+        an = kathete(hyp, ge);
         winkel_berechnen(an, ge);
         txt_an.SetText(Round(an, 4));
     }

@@ -172,6 +172,8 @@ void TestNumbers::str_data()
     const QLocale c = QLocale::c();
     const QLocale german(QLocale::German, QLocale::Germany);
     const QLocale swiss(QLocale::German, QLocale::Switzerland);
+    const QLocale arabic(QLocale::Arabic, QLocale::Egypt);
+    const QLocale bengali(QLocale::Bengali, QLocale::Bangladesh);
     QTest::newRow("C: decimal") << c << 2.8868 << u"2.8868"_s;
     QTest::newRow("C: integer") << c << 10.0 << u"10"_s;
     QTest::newRow("C: leading zero") << c << 0.5 << u"0.5"_s;
@@ -183,6 +185,12 @@ void TestNumbers::str_data()
     QTest::newRow("German: no grouping") << german << 1234567.891 << u"1234567,891"_s;
     QTest::newRow("German: integer") << german << 5.0 << u"5"_s;
     QTest::newRow("Swiss German: point, no grouping") << swiss << 1234567.891 << u"1234567.891"_s;
+    QTest::newRow("C: exponent") << c << 1e16 << u"1e+16"_s;
+    QTest::newRow("German: exponent") << german << 1.5e-16 << u"1,5E-16"_s;
+    // Digits that nobody can type back into a field stay out.
+    QTest::newRow("Arabic: ASCII digits") << arabic << 2.8868 << u"2\u066b8868"_s;
+    QTest::newRow("Arabic: ASCII exponent") << arabic << 1e16 << u"1E+16"_s;
+    QTest::newRow("Bengali: ASCII digits") << bengali << 1234.5 << u"1234.5"_s;
 }
 
 void TestNumbers::str()

@@ -99,13 +99,26 @@ void TestSolver::berechnen_data()
     addReport("range test before the 90 test", {"100", "1e400", "?", "?"}, ausserhalb);
     addReport("hexadecimal beyond range", {"?", QString(u"&H"_s + QString(300, u'F')), "4", "?"},
               ausserhalb);
-    addReport("squared hypotenuse overflows", {"30", "?", "?", "1e200"}, ausserhalb);
-    addReport("squared legs overflow", {"?", "1e200", "1e200", "?"}, ausserhalb);
-    addReport("squared hypotenuse overflows, angle unknown", {"?", "1", "?", "1e200"}, ausserhalb);
     addReport("tiny angle divides by zero", {"1e-320", "?", "5", "?"}, ausserhalb);
-    addReport("leg underflows to 0 before the angle", {"?", "?", "1e-200", "2e-200"}, ausserhalb);
-    addRow("large but in range", {"?", "1e150", "1e150", "?"},
-           {"45", "1e150", "1e150", "1.41421356237309e+150"}, {"txt_hyp", "txt_winkel"});
+    addReport("hypotenuse beyond range", {"89.9999999", "1e300", "?", "?"}, ausserhalb);
+    addReport("hypotenuse of two legs beyond range", {"?", "1.5e308", "1.5e308", "?"}, ausserhalb);
+
+    // Results as exact as double arithmetic allows, where squares of sides
+    // would cancel, overflow or underflow.
+    addRow("tiny angle, long adjacent leg", {"0.000001", "10000000000", "?", "?"},
+           {"0.000001", "10000000000", "174.5329", "10000000000"}, {"txt_ge", "txt_hyp"});
+    addRow("steep angle, long hypotenuse", {"89.9999", "?", "?", "100000000"},
+           {"89.9999", "174.5329", "99999999.9998", "100000000"}, {"txt_an", "txt_ge"});
+    addRow("tiny adjacent leg and hypotenuse", {"?", "1e-200", "?", "2e-200"},
+           {"60", "1e-200", "0", "2e-200"}, {"txt_winkel", "txt_ge"});
+    addRow("tiny opposite leg and hypotenuse", {"?", "?", "1e-162", "2e-162"},
+           {"30", "0", "1e-162", "2e-162"}, {"txt_winkel", "txt_an"});
+    addRow("long hypotenuse", {"30", "?", "?", "1e200"},
+           {"30", "8.66025403784439e+199", "5e+199", "1e200"}, {"txt_an", "txt_ge"});
+    addRow("long legs", {"?", "1e200", "1e200", "?"},
+           {"45", "1e200", "1e200", "1.4142135623731e+200"}, {"txt_hyp", "txt_winkel"});
+    addRow("short leg, long hypotenuse", {"?", "1", "?", "1e200"}, {"90", "1", "1e+200", "1e200"},
+           {"txt_winkel", "txt_ge"});
 }
 
 void TestSolver::berechnen()

@@ -1,4 +1,8 @@
-// One whole Berechnen on four arbitrary field texts, as pasted text can be.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// One whole Berechnen on four arbitrary field texts, as pasted text can be:
+// every value it writes must agree with the high-precision reference, and a
+// report must leave every text as it was.
+#include "../reference.hpp"
 #include "platform/messagebox.hpp"
 #include "window/dreieckrechner.hpp"
 
@@ -12,12 +16,13 @@
 
 namespace {
 
-bool reported = false;
+QString reported; // the last report's text, empty when there was none
 
-// A number the calculator wrote must be finite and not negative.
-bool plausible(const QString& shown)
+// A report of a range fault is due only where a value lies beyond the double range.
+bool reportIsRight(const reference::Results& expected)
 {
-    return !shown.startsWith(u'-') && !shown.contains(u"inf") && !shown.contains(u"nan");
+    return reported != u"Werte liegen außerhalb des Rechenbereichs !"
+           || reference::ausserhalb(expected);
 }
 
 } // namespace
@@ -27,8 +32,8 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     static QApplication app(*argc, *argv);
-    platform::setMsgBoxHandler([](const QString&, int, const QString&) {
-        reported = true;
+    platform::setMsgBoxHandler([](const QString& text, int, const QString&) {
+        reported = text;
         return platform::vbOK;
     });
     return 0;
@@ -53,11 +58,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         typed[i] = QString::fromUtf8(parts.value(static_cast<qsizetype>(i)));
         fields[i]->SetText(typed[i]);
     }
-    reported = false;
+    reported.clear();
     window->cmd_rechnen.click();
+
+    const reference::Results expected = reference::berechnen(typed);
+    if (!reportIsRight(expected))
+        std::abort();
     for (std::size_t i = 0; i < fields.size(); ++i) {
         const QString shown = fields[i]->Text();
-        if (reported ? shown != typed[i] : (shown != typed[i] && !plausible(shown)))
+        const bool written = reported.isEmpty() && expected[i].has_value();
+        if (written ? !(reference::fehler_in_toleranzen(shown, *expected[i]) <= 1)
+                    : shown != typed[i])
             std::abort();
     }
     return 0;
