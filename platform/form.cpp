@@ -102,4 +102,10 @@ void Form::start()
     focusNextChild();
 }
 
+void Form::SetActiveControl(QWidget* control)
+{
+    if (control != nullptr && control->isEnabled())
+        control->setFocus(Qt::OtherFocusReason);
+}
+
 } // namespace platform

@@ -59,6 +59,11 @@ public:
     // focus to the first control in the tab order.
     void start();
 
+    // The control that has the keyboard focus in this window, or none.
+    [[nodiscard]] QWidget* ActiveControl() const { return focusWidget(); }
+    // Gives the focus back to a control, when it can take it.
+    void SetActiveControl(QWidget* control);
+
 protected:
     virtual void Form_Load() {}
 

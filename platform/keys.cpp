@@ -41,4 +41,20 @@ std::optional<QString> typedCharacters(const QKeyEvent& event)
     return event.text();
 }
 
+QString pastedCharacters(QStringView text)
+{
+    QString kept;
+    kept.reserve(text.size());
+    for (const char32_t c : text.toUcs4()) {
+        const QChar::Category category = QChar::category(c);
+        if (c == u',')
+            kept.append(u'.');
+        else if (c == u'\u00a0' || c == u'\u2007' || c == u'\u202f')
+            kept.append(u' ');
+        else if (category != QChar::Other_Control && category != QChar::Other_Format)
+            kept.append(QString::fromUcs4(&c, 1));
+    }
+    return kept;
+}
+
 } // namespace platform

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 
 #include <optional>
 
@@ -14,5 +15,11 @@ namespace platform {
 // Empty when the key types nothing at all (Alt and Meta combinations), and
 // nullopt for editing keys that are no characters: arrows, Home, End, Delete.
 [[nodiscard]] std::optional<QString> typedCharacters(const QKeyEvent& event);
+
+// Text pasted or dropped into a field, made to read as it looks: a comma
+// becomes a point, as when typed; no-break spaces become blanks, which Val
+// skips; invisible control and format characters (direction marks, zero-width
+// characters, NUL) are dropped. Everything else is kept as it is.
+[[nodiscard]] QString pastedCharacters(QStringView text);
 
 } // namespace platform

@@ -3,10 +3,15 @@
 #include "platform/keys.hpp"
 #include "platform/numbers.hpp"
 
+#include <QAction>
+#include <QDropEvent>
 #include <QFocusEvent>
+#include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLocale>
+#include <QMenu>
+#include <QMimeData>
 #include <QMouseEvent>
 
 #include <algorithm>
@@ -45,8 +50,6 @@ void TextBox::focusInEvent(QFocusEvent* event)
     QLineEdit::focusInEvent(event);
     setCursorPosition(m_selStart);
     Q_EMIT GotFocus();
-    // A click that brings the focus keeps the selection GotFocus made, so a
-    // click into a field showing "?" lets the user type over it.
     m_keepFocusSelection = event->reason() == Qt::MouseFocusReason && hasSelectedText();
 }
 
@@ -56,13 +59,83 @@ void TextBox::focusOutEvent(QFocusEvent* event)
     QLineEdit::focusOutEvent(event);
 }
 
+void TextBox::SetMarker(const QString& marker) { m_marker = marker; }
+
+bool TextBox::showsMarker() const { return !m_marker.isEmpty() && text() == m_marker; }
+
 void TextBox::mousePressEvent(QMouseEvent* event)
 {
-    if (std::exchange(m_keepFocusSelection, false) && event->button() == Qt::LeftButton) {
+    // A click into a lone marker selects it, with or without the focus, so
+    // typing replaces it. A click that brings the focus keeps the selection
+    // GotFocus made.
+    const bool keepSelection = std::exchange(m_keepFocusSelection, false);
+    m_pressHandled = event->button() == Qt::LeftButton && (keepSelection || showsMarker());
+    if (m_pressHandled) {
+        if (showsMarker())
+            selectAll();
         event->accept();
         return;
     }
     QLineEdit::mousePressEvent(event);
+}
+
+void TextBox::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton && std::exchange(m_pressHandled, false)) {
+        // No copy of that selection into the X selection: the click did not make it.
+        event->accept();
+        return;
+    }
+    if (event->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection()) {
+        // X pastes its selection where the middle button was pressed, over a lone marker.
+        if (showsMarker())
+            selectAll();
+        else
+            deselect();
+        insertPasted(QClipboard::Selection);
+        event->accept();
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
+}
+
+void TextBox::contextMenuEvent(QContextMenuEvent* event)
+{
+    QMenu* menu = createStandardContextMenu();
+    // Qt 6.4 tells the menu's Paste only by its text, translated as Qt does.
+    const QString paste = QLineEdit::tr("&Paste");
+    for (QAction* action : menu->actions()) {
+        if (action->text().startsWith(paste)) {
+            action->disconnect(this);
+            connect(action, &QAction::triggered, this,
+                    [this] { insertPasted(QClipboard::Clipboard); });
+        }
+    }
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
+}
+
+void TextBox::dropEvent(QDropEvent* event)
+{
+    if (!event->mimeData()->hasText()) {
+        QLineEdit::dropEvent(event);
+        return;
+    }
+    QMimeData cleaned;
+    cleaned.setText(pastedCharacters(event->mimeData()->text()));
+    QDropEvent rewritten(event->position(), event->possibleActions(), &cleaned, event->buttons(),
+                         event->modifiers());
+    rewritten.setDropAction(event->dropAction());
+    QLineEdit::dropEvent(&rewritten);
+    event->setDropAction(rewritten.dropAction());
+    event->setAccepted(rewritten.isAccepted());
+}
+
+void TextBox::insertPasted(QClipboard::Mode mode)
+{
+    const QString pasted = pastedCharacters(QGuiApplication::clipboard()->text(mode));
+    if (!pasted.isEmpty() || hasSelectedText())
+        insert(pasted);
 }
 
 QString TextBox::filtered(const QString& characters)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QClipboard>
 #include <QLineEdit>
 
 #include <cstdint>
@@ -8,7 +9,8 @@ namespace platform {
 
 // An entry field with the classic events: GotFocus, and a KeyPress that sees
 // every typed character before it is inserted and may replace it or drop it
-// (by setting the code to 0).
+// (by setting the code to 0). Pasted and dropped text passes through
+// pastedCharacters instead; text set by the program is taken as it is.
 class TextBox final : public QLineEdit {
     Q_OBJECT
 
@@ -23,6 +25,8 @@ public:
     void SetEnabled(bool enabled);
     // Selects up to `length` characters from the current selection start.
     void SetSelLength(int length);
+    // A text that a click selects as a whole, so that typing replaces it.
+    void SetMarker(const QString& marker);
 
 Q_SIGNALS:
     void GotFocus();
@@ -34,13 +38,22 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
+    [[nodiscard]] bool showsMarker() const;
+    // Inserts the clipboard's or the X selection's text, made fit for a field.
+    void insertPasted(QClipboard::Mode mode);
+
     // Runs every character through KeyPress; returns what is left to insert.
     [[nodiscard]] QString filtered(const QString& characters);
 
+    QString m_marker;
     int m_selStart = 0; // the selection start, kept while the field has no focus
     bool m_keepFocusSelection = false;
+    bool m_pressHandled = false; // a left press that set the selection itself
 };
 
 } // namespace platform

@@ -28,6 +28,7 @@ void fehler_melden(const QString& meldung, const QString& titel)
 {
     platform::MsgBox(meldung, platform::vbCritical, titel);
     dreieckrechner::instance().eingaben_freigeben(true);
+    dreieckrechner::instance().fokus_zurueckgeben();
 }
 
 void taste_pruefen(std::int16_t& taste)

@@ -27,7 +27,7 @@ inline constexpr QStringView unbekannt = u"?";
 void pi_setzen();
 // Works out the angle from the two legs, rounded to four places, and shows it.
 void winkel_berechnen(double an, double ge);
-// Shows the error box, then unlocks the inputs.
+// Shows the error box, then unlocks the inputs and gives the focus back.
 void fehler_melden(const QString& meldung, const QString& titel);
 // Keeps, replaces or drops (sets to 0) the code of a key typed into a field.
 void taste_pruefen(std::int16_t& taste);

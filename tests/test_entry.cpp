@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QInputMethodEvent>
+#include <QMenu>
+#include <QMimeData>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -32,10 +34,12 @@ private Q_SLOTS:
     void enterClicksNoButton();
     void tabOrder();
     void focusSelectsFromTheCaret();
+    void clickIntoAMarkerSelectsIt_data();
     void clickIntoAMarkerSelectsIt();
     void secondClickPlacesTheCaret();
     void inputMethodTextIsFiltered();
-    void contextMenuPasteIsNotFiltered();
+    void pasting_data();
+    void pasting();
     void lockedFieldTakesNoKeys();
 
 private:
@@ -181,14 +185,22 @@ void TestEntry::focusSelectsFromTheCaret()
     QCOMPARE(window().txt_an.selectionStart(), 3);
 }
 
+void TestEntry::clickIntoAMarkerSelectsIt_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::newRow("a field without the focus") << u"txt_hyp"_s;
+    QTest::newRow("the angle field, focused at start") << u"txt_winkel"_s;
+}
+
 void TestEntry::clickIntoAMarkerSelectsIt()
 {
-    platform::TextBox& field = window().txt_hyp;
-    QTest::mouseClick(&field, Qt::LeftButton, {}, field.rect().center());
-    QCOMPARE(QApplication::focusWidget(), &field);
-    QCOMPARE(field.selectedText(), u"?"_s);
-    QTest::keyClicks(&field, u"7"_s);
-    QCOMPARE(field.Text(), u"7"_s);
+    QFETCH(QString, field);
+    auto& box = *window().findChild<platform::TextBox*>(field);
+    QTest::mouseClick(&box, Qt::LeftButton, {}, box.rect().center());
+    QCOMPARE(QApplication::focusWidget(), &box);
+    QCOMPARE(box.selectedText(), u"?"_s);
+    QTest::keyClicks(&box, u"7"_s);
+    QCOMPARE(box.Text(), u"7"_s);
 }
 
 void TestEntry::secondClickPlacesTheCaret()
@@ -210,11 +222,54 @@ void TestEntry::inputMethodTextIsFiltered()
     QCOMPARE(window().txt_winkel.Text(), u"1.5"_s);
 }
 
-void TestEntry::contextMenuPasteIsNotFiltered()
+void TestEntry::pasting_data()
 {
-    QGuiApplication::clipboard()->setText(u"-7a"_s);
-    window().txt_winkel.paste(); // what the context menu's Paste does
-    QCOMPARE(window().txt_winkel.Text(), u"-7a"_s);
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("decimal comma") << u"3,5"_s << u"3.5"_s;
+    QTest::newRow("no-break space") << u"1\u00a0000"_s << u"1 000"_s;
+    QTest::newRow("figure and narrow no-break spaces") << u"1\u2007000\u202f5"_s << u"1 000 5"_s;
+    QTest::newRow("direction marks") << u"\u200e4\u200f"_s << u"4"_s;
+    QTest::newRow("zero-width space and joiner") << u"4\u200b2\u200d"_s << u"42"_s;
+    QTest::newRow("NUL, tab and line feed") << QString(u"4\u00002\t3\n"_s) << u"423"_s;
+    QTest::newRow("format character beyond the BMP") << u"5\U000e0001"_s << u"5"_s;
+    QTest::newRow("everything else as it is") << u"-7a?"_s << u"-7a?"_s;
+}
+
+void TestEntry::pasting()
+{
+    QFETCH(QString, pasted);
+    QFETCH(QString, shown);
+    platform::TextBox& field = window().txt_an;
+
+    // The context menu's Paste.
+    field.SetText(QString());
+    field.setFocus();
+    QGuiApplication::clipboard()->setText(pasted);
+    QContextMenuEvent menuEvent(QContextMenuEvent::Keyboard, field.rect().center(),
+                                field.mapToGlobal(field.rect().center()));
+    QApplication::sendEvent(&field, &menuEvent);
+    auto* menu = field.findChild<QMenu*>();
+    QVERIFY(menu != nullptr);
+    for (QAction* action : menu->actions()) {
+        if (action->text().startsWith(u"&Paste"))
+            action->trigger();
+    }
+    menu->close();
+    QCOMPARE(field.Text(), shown);
+
+    // Drag and drop.
+    field.SetText(QString());
+    QMimeData dragged;
+    dragged.setText(pasted);
+    QDropEvent drop(QPointF(field.rect().center()), Qt::CopyAction, &dragged, Qt::LeftButton, {});
+    field.event(&drop); // the application delivers drops only while a real drag runs
+    QVERIFY(drop.isAccepted());
+    QCOMPARE(field.Text(), shown);
+
+    // What the program sets is taken as it is.
+    field.SetText(pasted);
+    QCOMPARE(field.Text(), pasted);
 }
 
 void TestEntry::lockedFieldTakesNoKeys()

@@ -98,6 +98,36 @@ class Calculator(unittest.TestCase):
         self.assertFalse(Session.focused(self.field("Hypotenuse")))
         self.assertEqual(s.application().name, "dreieckrechner")
 
+    def test_5_middle_click_pastes_as_it_looks(self):
+        s = self.session
+        s.focus_window()
+        # A German number with a no-break space, as copied from a web page.
+        subprocess.run(["xclip", "-selection", "primary"], input="1\u00a0000,5", text=True, env=s.env,
+                       check=True)
+        s.click(self.field("Ankathete"), button=2)
+        self.wait_texts(["?", "1 000.5", "?", "?"])
+        s.key("alt+n")
+        self.wait_texts(["?", "?", "?", "?"])
+
+    def test_6_report_gives_the_focus_back(self):
+        s = self.session
+        s.focus_window()
+        s.click(self.field("Winkel (alpha)"))
+        s.type("30")
+        s.key("Tab", "Tab", "Tab", "Tab")
+        berechnen = s.control("Berechnen", "push button")
+        wait_for(lambda: Session.focused(berechnen), "the focus on Berechnen")
+        for closing_key in ("space", "Return"):
+            s.key("space")
+            wait_for(lambda: any(w.name == "Eingabefehler" for w in s.top_levels()), "the error box")
+            s.key(closing_key)
+            wait_for(lambda: all(w.name != "Eingabefehler" for w in s.top_levels()), "the box to close")
+            # Back on Berechnen, not on Neu: another Space must not clear the inputs.
+            wait_for(lambda: Session.focused(berechnen), "the focus back on Berechnen")
+        self.assertEqual(self.texts(), ["30", "?", "?", "?"])
+        s.key("alt+n")
+        self.wait_texts(["?", "?", "?", "?"])
+
     def test_9_ende_quits(self):
         self.session.focus_window()
         self.session.key("alt+e")

@@ -1,4 +1,5 @@
-"""A real X session for end-to-end tests: its own Xvfb, session bus and
+"""A real X session for end-to-end tests: its own Xvfb with a window manager
+(openbox, so focus and activation behave as on a desktop), session bus and
 accessibility bus, the program under test, and helpers to type, click and
 read the controls back the way a screen reader does."""
 
@@ -48,6 +49,7 @@ class Session:
         self.env.pop("QT_QPA_PLATFORM", None)
         wait_for(lambda: subprocess.run(["xdotool", "getdisplaygeometry"], env=self.env,
                                         capture_output=True).returncode == 0, f"the X server on :{display}")
+        self._start_window_manager()
         bus = subprocess.run(["dbus-daemon", "--session", "--fork", "--print-address=1", "--print-pid=1"],
                              env=self.env, check=True, capture_output=True, text=True).stdout.split()
         self.bus_pid = int(bus[1])
@@ -66,10 +68,21 @@ class Session:
         self.focus_window()
         return self
 
+    def _start_window_manager(self):
+        def managed():
+            return "window id" in subprocess.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], env=self.env,
+                                                 capture_output=True, text=True).stdout
+
+        for _ in range(3):  # it can lose a race with the new X server and quit: start it again
+            window_manager = self._spawn(["openbox", "--sm-disable"])
+            wait_for(lambda: managed() or window_manager.poll() is not None, "the window manager")
+            if window_manager.poll() is None:
+                return
+        raise AssertionError("the window manager does not start")
+
     def focus_window(self):
-        """Gives the main window the keyboard; without a window manager nothing
-        else does, not even when a dialog closes."""
-        self.xdotool("windowfocus", "--sync", self.window)
+        """Gives the main window the keyboard, as a click on it would."""
+        self.xdotool("windowactivate", "--sync", self.window)
 
     def __exit__(self, *exc):
         for process in reversed(self.processes):
@@ -114,10 +127,10 @@ class Session:
     def key(self, *keys):
         self.xdotool("key", "--delay", "30", *keys)
 
-    def click(self, accessible):
+    def click(self, accessible, button=1):
         extents = accessible.queryComponent().getExtents(0)  # desktop coordinates
         self.xdotool("mousemove", "--sync", str(extents.x + extents.width // 2),
-                     str(extents.y + extents.height // 2), "click", "1")
+                     str(extents.y + extents.height // 2), "click", str(button))
 
     def screenshot(self, path):
         subprocess.run(["import", "-window", "root", path], env=self.env, check=True)

@@ -34,6 +34,8 @@ dreieckrechner::dreieckrechner()
     , cmd_ende(control<platform::CommandButton>("cmd_ende"))
 {
     the_window = this;
+    for (platform::TextBox* feld : {&txt_winkel, &txt_an, &txt_ge, &txt_hyp})
+        feld->SetMarker(unbekannt.toString());
 
     connect(&cmd_rechnen, &platform::CommandButton::Click, this,
             &dreieckrechner::cmd_rechnen_Click);
@@ -70,9 +72,13 @@ void dreieckrechner::eingaben_freigeben(bool freigeben)
     txt_hyp.SetEnabled(freigeben);
 }
 
+void dreieckrechner::fokus_zurueckgeben() { SetActiveControl(fokus_vor_rechnen); }
+
 void dreieckrechner::cmd_rechnen_Click()
 {
-    // Disabling the focused control moves the focus on to Neu.
+    // Disabling the focused control moves the focus on to Neu; a report
+    // gives it back, so that no stray key there clears the inputs.
+    fokus_vor_rechnen = ActiveControl();
     eingaben_freigeben(false);
 
     anzahl = 0;

@@ -31,6 +31,8 @@ public:
 
     // Enables or disables the four fields and Berechnen together.
     void eingaben_freigeben(bool freigeben);
+    // After a report: the focus goes back where it was when Berechnen was pressed.
+    void fokus_zurueckgeben();
 
     // The solvers, defined with the rest of the calculation.
     void rechnen_mit_winkel();
@@ -54,5 +56,6 @@ private:
     void txt_ge_KeyPress(std::int16_t& KeyAscii);
     void txt_hyp_KeyPress(std::int16_t& KeyAscii);
 
-    std::int16_t anzahl = 0; // fields holding the unknown marker
+    std::int16_t anzahl = 0;              // fields holding the unknown marker
+    QWidget* fokus_vor_rechnen = nullptr; // the control that had the focus at Berechnen
 };
