@@ -78,6 +78,8 @@ void Form::addControl(const ControlSpec& entry)
         label->setTextFormat(Qt::PlainText);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         if (!entry.labelFor.empty()) {
+            // Field labels end at one edge, whatever the width of the face.
+            label->setAlignment(Qt::AlignRight | Qt::AlignTop);
             auto& field = control<QWidget>(entry.labelFor);
             label->setBuddy(&field);
             field.setAccessibleName(caption);

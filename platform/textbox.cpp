@@ -4,6 +4,7 @@
 #include "platform/numbers.hpp"
 
 #include <QAction>
+#include <QApplication>
 #include <QDropEvent>
 #include <QFocusEvent>
 #include <QGuiApplication>
@@ -22,6 +23,26 @@ namespace platform {
 TextBox::TextBox(QWidget* parent)
     : QLineEdit(parent)
 {
+    readableWhenLocked();
+}
+
+void TextBox::readableWhenLocked()
+{
+    QPalette colours = QApplication::palette(this);
+    colours.setColor(QPalette::Disabled, QPalette::Text,
+                     colours.color(QPalette::Active, QPalette::Text));
+    if (colours.color(QPalette::Disabled, QPalette::Base)
+        == colours.color(QPalette::Active, QPalette::Base))
+        colours.setColor(QPalette::Disabled, QPalette::Base,
+                         colours.color(QPalette::Active, QPalette::Window));
+    setPalette(colours);
+}
+
+void TextBox::changeEvent(QEvent* event)
+{
+    QLineEdit::changeEvent(event);
+    if (event->type() == QEvent::ApplicationPaletteChange)
+        readableWhenLocked();
 }
 
 QString TextBox::Text() const { return text(); }

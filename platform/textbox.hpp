@@ -23,6 +23,9 @@ public:
     // Shows a number through the general number-to-text conversion.
     void SetText(double zahl);
     void SetEnabled(bool enabled);
+    [[nodiscard]] bool Enabled() const { return isEnabled(); }
+    // What screen readers call the field: its label's caption.
+    [[nodiscard]] QString Name() const { return accessibleName(); }
     // Selects up to `length` characters from the current selection start.
     void SetSelLength(int length);
     // A text that a click selects as a whole, so that typing replaces it.
@@ -41,8 +44,12 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    // Locked fields show results: their text keeps the contrast of an editable
+    // field's, and the lock shows in their background. Follows theme changes.
+    void readableWhenLocked();
     [[nodiscard]] bool showsMarker() const;
     // Inserts the clipboard's or the X selection's text, made fit for a field.
     void insertPasted(QClipboard::Mode mode);

@@ -4,4 +4,4 @@ build_packages=(build-essential cmake libgl-dev qt6-base-dev qt6-svg-dev qt6-tra
 test_packages=(xvfb xauth xdotool xclip imagemagick dbus dbus-x11 at-spi2-core python3 python3-pyatspi
                dpkg-dev desktop-file-utils appstream libbenchmark-dev
                clang-14 libclang-rt-14-dev clang-format-14 clang-tidy-14
-               libmpfr-dev openbox x11-utils)
+               libmpfr-dev openbox x11-utils qt6-gtk-platformtheme)

@@ -22,6 +22,8 @@ private Q_SLOTS:
     void geometry();
     void captions_fit_data();
     void captions_fit();
+    void labels_end_at_the_common_edge_data();
+    void labels_end_at_the_common_edge();
     void fonts();
     void labels_name_their_fields_and_take_no_focus();
     void no_default_button();
@@ -155,6 +157,34 @@ void TestLayout::no_default_button()
         QVERIFY(!button->isDefault());
         QVERIFY(!button->autoDefault());
     }
+}
+
+void TestLayout::labels_end_at_the_common_edge_data()
+{
+    QTest::addColumn<QString>("label");
+    for (const char* label : {"Label1", "Label3", "Label4", "Label5"})
+        QTest::newRow(label) << QString::fromLatin1(label);
+}
+
+void TestLayout::labels_end_at_the_common_edge()
+{
+    QFETCH(QString, label);
+    auto* widget = window().findChild<QLabel*>(label);
+    QVERIFY(widget != nullptr);
+    // The rightmost column of drawn text, in the window's logical pixels.
+    const QImage image = widget->grab().toImage();
+    const QColor background = widget->palette().color(QPalette::Window);
+    int last = -1;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = last + 1; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (std::abs(c.lightness() - background.lightness()) > 60)
+                last = x;
+        }
+    }
+    const double end = widget->x() + (last + 1) / image.devicePixelRatio();
+    constexpr double edge = 4860.0 / 15; // the labels' common right edge, in twips
+    QVERIFY2(std::abs(end - edge) <= 2, qPrintable(u"ends at %1"_s.arg(end)));
 }
 
 void TestLayout::diagram_pixels_data()

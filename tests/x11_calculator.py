@@ -42,10 +42,14 @@ class Calculator(unittest.TestCase):
         self.wait_texts(["30", "5", "2,8868", "5,7735"])
         self.assertFalse(any(Session.enabled(self.field(name)) for name in FIELDS))
         self.assertFalse(Session.enabled(s.control("Berechnen", "push button")))
-        wait_for(lambda: Session.focused(s.control("Neu", "push button")), "the focus on Neu")
+        neu = s.control("Neu", "push button")
+        wait_for(lambda: Session.focused(neu), "the focus on Neu")
+        # What a screen reader says with the focus on Neu.
+        self.assertEqual(neu.description, "Winkel (alpha) 30, Ankathete 5, Gegenkathete 2,8868, Hypotenuse 5,7735")
 
         s.key("alt+n")
         self.wait_texts(["?", "?", "?", "?"])
+        self.assertEqual(neu.description, "")
         self.assertTrue(all(Session.enabled(self.field(name)) for name in FIELDS))
 
     def test_2_error_box_by_mouse_click(self):
@@ -60,6 +64,7 @@ class Calculator(unittest.TestCase):
         wait_for(lambda: all(w.name != "Eingabefehler" for w in s.top_levels()), "the box to close")
         wait_for(lambda: Session.enabled(self.field("Ankathete")), "the fields to be unlocked")
         self.assertEqual(self.texts(), ["?", "?", "?", "?"])
+        self.assertEqual(s.control("Neu", "push button").description, "")
 
     def test_3_typing_rules(self):
         s = self.session

@@ -70,6 +70,17 @@ void dreieckrechner::eingaben_freigeben(bool freigeben)
     txt_an.SetEnabled(freigeben);
     txt_ge.SetEnabled(freigeben);
     txt_hyp.SetEnabled(freigeben);
+    // Neu and every report unlock: the last result is no longer shown as one.
+    if (freigeben)
+        cmd_neu.SetDescription({});
+}
+
+void dreieckrechner::ergebnis_ansagen()
+{
+    QStringList felder;
+    for (const platform::TextBox* feld : {&txt_winkel, &txt_an, &txt_ge, &txt_hyp})
+        felder << feld->Name() + u' ' + feld->Text();
+    cmd_neu.SetDescription(felder.join(u", "));
 }
 
 void dreieckrechner::fokus_zurueckgeben() { SetActiveControl(fokus_vor_rechnen); }
@@ -92,6 +103,9 @@ void dreieckrechner::cmd_rechnen_Click()
             rechnen_mit_winkel();
         else
             rechnen_ohne_winkel();
+        // Still locked: the results are shown, and the focus is on Neu.
+        if (!cmd_rechnen.Enabled())
+            ergebnis_ansagen();
     } else {
         meldung = QStringLiteral("Bitte mindestens 2 Werte angeben");
         titel = QStringLiteral("Eingabefehler");

@@ -33,6 +33,8 @@ public:
     void eingaben_freigeben(bool freigeben);
     // After a report: the focus goes back where it was when Berechnen was pressed.
     void fokus_zurueckgeben();
+    // Puts the four fields, labelled, into Neu's description, for screen readers.
+    void ergebnis_ansagen();
 
     // The solvers, defined with the rest of the calculation.
     void rechnen_mit_winkel();
