@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of the number services and of one whole Berechnen on offscreen widgets.
 #include "platform/messagebox.hpp"
 #include "platform/numbers.hpp"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up of the calculator on Xvfb, side by side with a minimal Qt Widgets
 # program that shows an empty window of the same size: time from process start
 # to the first painted frame, and peak resident memory. Usage: bench/startup.sh [runs]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Build tool: renders the scalable program icon to a square PNG of one size.
 #include <QGuiApplication>
 #include <QImage>

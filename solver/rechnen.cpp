@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two solving procedures of the window: they read the four fields, check
 // them, and either write the missing quantities or report an input error.
 // Every report comes before the first write, so no result is ever half shown.

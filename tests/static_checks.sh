@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails on any formatting difference or clang-tidy finding.
 # Usage: static_checks.sh SOURCE_DIR BUILD_DIR PATH_REGEX
 #   Formatting: every .cpp/.hpp whose path below SOURCE_DIR matches PATH_REGEX whole.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Berechnen, Neu and Ende: marker counting, the lock, focus, the end of the program.
 #include "fixture.hpp"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What typing does to the entry fields, with real key events on real widgets.
 #include "fixture.hpp"
 

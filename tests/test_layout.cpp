@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's geometry, fonts and diagram as a user sees them. Run once at
 // scale 1 and once with QT_SCALE_FACTOR=2.
 #include "fixture.hpp"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Val, Round and number-to-text, without any widget.
 #include "platform/numbers.hpp"
 

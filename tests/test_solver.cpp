@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every way through the two solvers, driven through Berechnen on a real window.
 #include "fixture.hpp"
 

@@ -1,6 +1,8 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The real program on a real X server, worked with real key presses and mouse clicks."""
 
 import os
+import re
 import subprocess
 import sys
 import unittest
@@ -9,6 +11,8 @@ sys.path.insert(0, os.path.dirname(__file__))
 from xsession import Session, wait_for  # noqa: E402
 
 PROGRAM = os.environ.get("DREIECKRECHNER", "build/dreieckrechner")
+DESKTOP_FILE = os.environ.get("DESKTOP_FILE", os.path.join(os.path.dirname(__file__), "..", "packaging",
+                                                           "de.dreieckrechner.Dreieckrechner.desktop"))
 FIELDS = ("Winkel (alpha)", "Ankathete", "Gegenkathete", "Hypotenuse")
 
 
@@ -30,6 +34,17 @@ class Calculator(unittest.TestCase):
 
     def wait_texts(self, expected):
         wait_for(lambda: self.texts() == expected, f"the fields to read {expected} (they read {self.texts()})")
+
+    def test_0_window_class_names_the_menu_entry(self):
+        """Docks tie an X11 window to its desktop file by the window's class."""
+        s = self.session
+        wm_class = subprocess.run(["xprop", "-id", s.window, "WM_CLASS"], env=s.env, check=True,
+                                  capture_output=True, text=True).stdout  # WM_CLASS(STRING) = "instance", "class"
+        window_class = wm_class.split("=", 1)[1].split(",")[1].strip().strip('"')
+        with open(DESKTOP_FILE, encoding="utf-8") as desktop:
+            startup = re.search(r"^StartupWMClass=(.*)$", desktop.read(), re.MULTILINE)
+        self.assertIsNotNone(startup)
+        self.assertEqual(startup.group(1), window_class)
 
     def test_1_typing_and_berechnen_by_access_key(self):
         s = self.session

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The results in the locked fields, as the eye sees them on a real X server,
 in the theme named on the command line: light (Qt's own) or dark (GTK's
 Adwaita dark through Qt's GTK platform theme)."""

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A real X session for end-to-end tests: its own Xvfb with a window manager
 (openbox, so focus and activation behave as on a desktop), session bus and
 accessibility bus, the program under test, and helpers to type, click and

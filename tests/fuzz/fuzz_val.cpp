@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Val against a slow, obviously correct reading of the same grammar.
 #include "platform/numbers.hpp"
 
