@@ -1,18 +1,32 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Start-up of the calculator on Xvfb, side by side with a minimal Qt Widgets
-# program that shows an empty window of the same size: time from process start
-# to the first painted frame, and peak resident memory. Usage: bench/startup.sh [runs]
+# Start-up of the calculator on Xvfb, run by run interleaved with two floors
+# built by this script: the cheapest Qt window that shows one label, and an
+# empty Qt window, both of the calculator's size. Each run is timed from the
+# process start to its first complete frame (the window shows exactly the
+# picture it settles on), with the peak resident memory by then.
+# Usage: bench/startup.sh [runs]   (DREIECKRECHNER=path measures another build)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-runs=${1:-10}
-program=build/dreieckrechner
+runs=${1:-20}
+program=${DREIECKRECHNER:-build/dreieckrechner}
 [ -x "$program" ] || { echo "build first: cmake --preset default && cmake --build --preset default"; exit 1; }
 
 scratch=$(mktemp -d)
 trap 'kill "$xvfb" 2>/dev/null || true; rm -rf "$scratch"' EXIT
 
-# The baseline: an empty 479 x 234 window that paints itself white.
+cat > "$scratch/label.cpp" <<'CPP'
+#include <QApplication>
+#include <QLabel>
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QLabel window(QStringLiteral("Bitte 2 bekannte Werte eingeben !"));
+    window.setFixedSize(479, 234);
+    window.show();
+    return QApplication::exec();
+}
+CPP
 cat > "$scratch/empty.cpp" <<'CPP'
 #include <QApplication>
 #include <QWidget>
@@ -21,12 +35,14 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QWidget window;
     window.setFixedSize(479, 234);
-    window.setStyleSheet(QStringLiteral("background: white"));
     window.show();
     return QApplication::exec();
 }
 CPP
-g++ -std=c++20 -O2 -fPIC "$scratch/empty.cpp" -o "$scratch/empty" $(pkg-config --cflags --libs Qt6Widgets)
+for floor in label empty; do
+    g++ -std=c++20 -O2 -fPIC "$scratch/$floor.cpp" -o "$scratch/$floor" $(pkg-config --cflags --libs Qt6Widgets)
+done
+g++ -std=c++20 -O2 bench/first_frame.cpp -o "$scratch/first_frame" -lX11
 
 exec 3<> "$scratch/display"
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 2>/dev/null &
@@ -35,36 +51,31 @@ until [ -s "$scratch/display" ]; do sleep 0.05; done
 export DISPLAY=":$(head -n1 "$scratch/display")"
 unset QT_QPA_PLATFORM
 
-now_ms() { date +%s%3N; }
-
-# Milliseconds until the window shows a painted (non-black) pixel at x,y, and peak RSS in kB.
-measure() {
-    local start pid window colour
-    start=$(now_ms)
-    "$@" >/dev/null 2>&1 &
-    pid=$!
-    until window=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | head -n1) && [ -n "$window" ]; do :; done
-    until colour=$(import -window "$window" -crop 1x1+120+30 txt:- 2>/dev/null | tail -n1) &&
-          [[ $colour != *"#000000"* ]] && [ -n "$colour" ]; do :; done
-    local elapsed=$(( $(now_ms) - start ))
-    local peak
-    peak=$(awk '/VmHWM/ {print $2}' "/proc/$pid/status")
-    kill "$pid"; wait "$pid" 2>/dev/null || true
-    echo "$elapsed $peak"
-}
-
-median() { sort -n | awk '{v[NR]=$1} END {print v[int((NR+1)/2)]}'; }
-
-for name in calculator empty; do
-    : > "$scratch/$name.times"; : > "$scratch/$name.rss"
+declare -A command=([calculator]="$program" [label]="$scratch/label" [empty]="$scratch/empty")
+names=(calculator label empty)
+for name in "${names[@]}"; do
+    "$scratch/first_frame" --reference "$scratch/$name.frame" -- ${command[$name]}
+    : > "$scratch/$name.runs"
 done
 for _ in $(seq "$runs"); do
-    read -r t m < <(measure "$program"); echo "$t" >> "$scratch/calculator.times"; echo "$m" >> "$scratch/calculator.rss"
-    read -r t m < <(measure "$scratch/empty"); echo "$t" >> "$scratch/empty.times"; echo "$m" >> "$scratch/empty.rss"
+    for name in "${names[@]}"; do
+        "$scratch/first_frame" "$scratch/$name.frame" -- ${command[$name]} >> "$scratch/$name.runs"
+    done
 done
-ct=$(median < "$scratch/calculator.times"); et=$(median < "$scratch/empty.times")
-cm=$(median < "$scratch/calculator.rss"); em=$(median < "$scratch/empty.rss")
-printf '%-12s %12s %14s\n' "" "first frame" "peak RSS"
-printf '%-12s %9d ms %11d kB\n' calculator "$ct" "$cm" "empty Qt" "$et" "$em"
-awk -v a="$ct" -v b="$et" -v c="$cm" -v d="$em" 'BEGIN {printf "ratio        %9.2f x %12.2f x\n", a/b, c/d}'
-echo "(median of $runs runs each; the times include polling the X server, about 10-30 ms)"
+
+# Median, minimum and maximum of one column.
+stats() { cut -d' ' -f"$2" "$1" | sort -n | awk '{v[NR]=$1} END {print v[int((NR+1)/2)], v[1], v[NR]}'; }
+echo "$(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | xargs), Qt $(pkg-config --modversion Qt6Core)"
+printf '%-12s %26s %30s\n' "" "first complete frame (ms)" "peak RSS (MiB)"
+printf '%-12s %26s %30s\n' "" "median  [min - max]" "median  [min - max]"
+for name in "${names[@]}"; do
+    read -r t t0 t1 < <(stats "$scratch/$name.runs" 1)
+    read -r m m0 m1 < <(stats "$scratch/$name.runs" 2)
+    awk -v n="$name" -v t="$t" -v t0="$t0" -v t1="$t1" -v m="$m" -v m0="$m0" -v m1="$m1" \
+        'BEGIN {printf "%-12s %10.1f  [%5.1f - %5.1f] %14.2f  [%5.2f - %5.2f]\n", n, t, t0, t1, m/1024, m0/1024, m1/1024}'
+    eval "time_$name=$t; rss_$name=$m"
+done
+awk -v ct="$time_calculator" -v lt="$time_label" -v et="$time_empty" \
+    -v cm="$rss_calculator" -v lm="$rss_label" -v em="$rss_empty" \
+    'BEGIN {printf "calculator / label: %.2f x time, %.2f x memory; / empty: %.2f x, %.2f x\n", ct/lt, cm/lm, ct/et, cm/em}'
+echo "($runs runs each, interleaved)"

@@ -7,6 +7,7 @@
 
 #include <QFontDatabase>
 #include <QIcon>
+#include <QImageReader>
 #include <QLabel>
 #include <QScreen>
 
@@ -22,6 +23,19 @@ QRect pixelRect(const ControlSpec& control)
 {
     return {twipsToPixels(control.left), twipsToPixels(control.top), twipsToPixels(control.width),
             twipsToPixels(control.height)};
+}
+
+// Named as PNG, the files need none of the image-format plug-ins that Qt
+// would otherwise load to guess their format.
+QIcon iconOf(std::span<const std::string_view> pngs)
+{
+    QIcon icon;
+    for (const std::string_view png : pngs) {
+        QImageReader reader(fromUtf8(png), "png");
+        reader.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImage(reader.read()));
+    }
+    return icon;
 }
 
 } // namespace
@@ -47,7 +61,7 @@ Form::Form(const FormSpec& form)
 {
     setObjectName(fromUtf8(form.name));
     setWindowTitle(fromUtf8(form.caption));
-    setWindowIcon(QIcon(fromUtf8(form.icon)));
+    setWindowIcon(iconOf(form.icon));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint);
@@ -88,7 +102,7 @@ void Form::addControl(const ControlSpec& entry)
         widget = label;
         break;
     }
-    case ControlKind::PictureBox: widget = new PictureBox(caption, this); break;
+    case ControlKind::PictureBox: widget = new PictureBox(*entry.picture, this); break;
     }
     widget->setObjectName(fromUtf8(entry.name));
     widget->setGeometry(pixelRect(entry));

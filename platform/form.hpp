@@ -6,6 +6,8 @@
 #include <span>
 #include <string_view>
 
+class QPainter;
+
 namespace platform {
 
 // Layout data is kept in twips, 1/1440 inch; at 96 dpi that is 15 twips a
@@ -29,21 +31,29 @@ struct FontSpec {
 // The face the layout's sizes assume for controls without a font of their own.
 inline constexpr FontSpec dialogFont{"MS Sans Serif", 8.0, normalWeight};
 
+// A drawing in painter commands over its own logical pixels, so that it stays
+// sharp at every scale.
+struct Picture {
+    int width, height;
+    void (*draw)(QPainter& painter);
+};
+
 struct ControlSpec {
     std::string_view name; // objectName
     ControlKind kind;
     int left, top, width, height; // twips, from the client area's top left
-    std::string_view caption;     // UTF-8 text; the image resource for a picture box
+    std::string_view caption;     // UTF-8 text
     std::string_view labelFor{};  // a label names this field for screen readers
     const FontSpec* font = nullptr;
+    const Picture* picture = nullptr; // what a picture box shows
 };
 
 struct FormSpec {
     std::string_view name;
     std::string_view caption;
-    int clientWidth, clientHeight;         // twips
-    std::string_view icon;                 // resource of the window icon
-    std::span<const ControlSpec> controls; // in tab order
+    int clientWidth, clientHeight;          // twips
+    std::span<const std::string_view> icon; // PNG resources of the window icon, one per size
+    std::span<const ControlSpec> controls;  // in tab order
 };
 
 [[nodiscard]] QFont fontFor(const FontSpec& face);

@@ -5,9 +5,9 @@
 
 namespace platform {
 
-PictureBox::PictureBox(const QString& resource, QWidget* parent)
+PictureBox::PictureBox(const Picture& picture, QWidget* parent)
     : QFrame(parent)
-    , m_image(resource)
+    , m_picture(picture)
 {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(2);
@@ -21,7 +21,9 @@ void PictureBox::paintEvent(QPaintEvent* event)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     const QRect area = contentsRect();
-    m_image.render(&painter, QRectF(area.topLeft(), m_image.defaultSize()));
+    painter.setClipRect(QRect(area.topLeft(), QSize(m_picture.width, m_picture.height)));
+    painter.translate(area.topLeft());
+    m_picture.draw(painter);
 }
 
 } // namespace platform

@@ -32,7 +32,7 @@ for file in usr/bin/dreieckrechner \
 done
 [ "$(dpkg-deb -f "$deb" Version)" = 1.00 ] || fail "version $(dpkg-deb -f "$deb" Version)"
 depends=$(dpkg-deb -f "$deb" Depends)
-for needed in libqt6widgets6 libqt6svg6 fonts-liberation2; do
+for needed in libqt6widgets6 fonts-liberation2; do
     [[ $depends == *"$needed"* ]] || fail "Depends lacks $needed: $depends"
 done
 recommends=$(dpkg-deb -f "$deb" Recommends)

@@ -46,6 +46,26 @@ class Calculator(unittest.TestCase):
         self.assertIsNotNone(startup)
         self.assertEqual(startup.group(1), window_class)
 
+    def test_0_start_loads_only_what_the_window_draws_with(self):
+        """No image-format or icon-engine plug-in, no SVG, no font the window does not
+        draw with, and no more of PCRE2 (which Qt Core links) than loading it touches."""
+        pid = self.session.app.pid
+        with open(f"/proc/{pid}/maps") as maps:
+            files = {line.split()[-1] for line in maps if len(line.split()) == 6}
+        self.assertEqual([f for f in files if re.search(r"/(imageformats|iconengines)/|libQt6Svg", f)], [])
+        fonts = {os.path.basename(f) for f in files if re.search(r"\.(ttf|otf|pfb)$", f)}
+        # The controls' stand-in face, regular and bold, and the diagram's.
+        self.assertEqual(fonts, {"LiberationSans-Regular.ttf", "LiberationSans-Bold.ttf", "DejaVuSans.ttf"})
+        resident = 0
+        with open(f"/proc/{pid}/smaps") as smaps:
+            mapping = ""
+            for line in smaps:
+                if re.match(r"[0-9a-f]+-[0-9a-f]+ ", line):
+                    mapping = line.split()[-1]
+                elif line.startswith("Rss:") and "libpcre2-16" in mapping:
+                    resident += int(line.split()[1])
+        self.assertLessEqual(resident, 160, "kB of PCRE2 resident: something compiled a regular expression")
+
     def test_1_typing_and_berechnen_by_access_key(self):
         s = self.session
         self.assertEqual(s.xdotool("getwindowname", s.window), "Berechnungen im rechtwinkligen Dreieck")

@@ -74,12 +74,18 @@ class Session:
             return "window id" in subprocess.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], env=self.env,
                                                  capture_output=True, text=True).stdout
 
-        for _ in range(3):  # it can lose a race with the new X server and quit: start it again
-            window_manager = self._spawn(["openbox", "--sm-disable"])
+        log = os.path.join(self.runtime, "openbox.log")
+        for _ in range(5):  # it can lose a race with the new X server and quit: start it again
+            with open(log, "w") as output:
+                window_manager = subprocess.Popen(["openbox", "--sm-disable"], env=self.env, start_new_session=True,
+                                                  stdout=output, stderr=subprocess.STDOUT)
+            self.processes.append(window_manager)
             wait_for(lambda: managed() or window_manager.poll() is not None, "the window manager")
             if window_manager.poll() is None:
                 return
-        raise AssertionError("the window manager does not start")
+            time.sleep(0.5)
+        with open(log) as output:
+            raise AssertionError(f"the window manager does not start:\n{output.read()}")
 
     def focus_window(self):
         """Gives the main window the keyboard, as a click on it would."""

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/form.hpp"
+#include "window/assets/dreieck.hpp"
 
 #include <array>
 
@@ -15,7 +16,7 @@ inline constexpr platform::FontSpec instruction_font{"MS Sans Serif", 9.75, 700}
 // In tab order; the labels take no focus, so only their order is fixed here.
 // clang-format off
 inline constexpr std::array<platform::ControlSpec, 13> controls{{
-    // name         kind           left   top width height caption, labelled field, font
+    // name         kind           left   top width height caption, labelled field, font, picture
     {"txt_winkel",  TextBox,       5040,  555, 1335,  285, "?"},
     {"txt_an",      TextBox,       5040,  995, 1335,  285, "?"},
     {"txt_ge",      TextBox,       5040, 1435, 1335,  285, "?"},
@@ -23,7 +24,7 @@ inline constexpr std::array<platform::ControlSpec, 13> controls{{
     {"cmd_rechnen", CommandButton, 5040, 2400, 1335,  375, "&Berechnen"},
     {"cmd_neu",     CommandButton, 3480, 2400, 1335,  375, "&Neu"},
     {"cmd_ende",    CommandButton, 1163, 3000,  975,  375, "&Ende"},
-    {"Picture1",    PictureBox,     120,  120, 3060, 2700, ":/dreieck.svg"},
+    {"Picture1",    PictureBox,     120,  120, 3060, 2700, {}, {}, nullptr, &assets::dreieck},
     {"Label5",      Label,         4005, 1920,  855,  195, "Hypotenuse", "txt_hyp"},
     {"Label4",      Label,         3840, 1485, 1020,  195, "Gegenkathete", "txt_ge"},
     {"Label3",      Label,         4125, 1035,  735,  195, "Ankathete", "txt_an"},
@@ -32,8 +33,11 @@ inline constexpr std::array<platform::ControlSpec, 13> controls{{
 }};
 // clang-format on
 
+// The program's icon as the build renders it, at the sizes X11 asks for.
+inline constexpr std::array<std::string_view, 5> icon{
+    ":/icon/16.png", ":/icon/32.png", ":/icon/48.png", ":/icon/64.png", ":/icon/128.png"};
+
 inline constexpr platform::FormSpec dreieckrechner{
-    "dreieckrechner", "Berechnungen im rechtwinkligen Dreieck", 7185, 3510, ":/dreieckrechner.svg",
-    controls};
+    "dreieckrechner", "Berechnungen im rechtwinkligen Dreieck", 7185, 3510, icon, controls};
 
 } // namespace layout

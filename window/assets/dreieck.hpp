@@ -1,0 +1,17 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "platform/form.hpp"
+
+class QPainter;
+
+namespace assets {
+
+// The triangle diagram: a right triangle with its sides named and alpha
+// marked, and the four ratios below it, drawn on white in its own 200 x 176
+// pixels. Painted as vectors, so it is sharp at every scale.
+void dreieck_zeichnen(QPainter& painter);
+
+inline constexpr platform::Picture dreieck{200, 176, &dreieck_zeichnen};
+
+} // namespace assets
