@@ -1,5 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Build tool: renders the scalable program icon to a square PNG of one size.
+// Build tool: renders the scalable program icon to a square image of one size:
+// a PNG, or for a name ending in .rgba the bare premultiplied RGBA pixels,
+// which the program takes as they are.
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -22,5 +25,14 @@ int main(int argc, char* argv[])
     painter.setRenderHint(QPainter::Antialiasing);
     svg.render(&painter);
     painter.end();
-    return image.save(QString::fromLocal8Bit(argv[2])) ? EXIT_SUCCESS : EXIT_FAILURE;
+    const QString out = QString::fromLocal8Bit(argv[2]);
+    if (!out.endsWith(QStringLiteral(".rgba")))
+        return image.save(out) ? EXIT_SUCCESS : EXIT_FAILURE;
+    const QImage rgba = image.convertToFormat(QImage::Format_RGBA8888_Premultiplied);
+    QFile file(out);
+    const auto bytes = static_cast<qint64>(rgba.sizeInBytes());
+    return file.open(QIODevice::WriteOnly)
+                   && file.write(reinterpret_cast<const char*>(rgba.constBits()), bytes) == bytes
+               ? EXIT_SUCCESS
+               : EXIT_FAILURE;
 }

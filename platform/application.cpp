@@ -6,15 +6,20 @@
 
 namespace platform {
 
-void prepare(QApplication& app)
+void prepare()
 {
     QApplication::setApplicationName(QStringLiteral("dreieckrechner"));
     QApplication::setApplicationVersion(QStringLiteral(DREIECK_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral(DREIECK_APP_ID));
+}
 
-    // The program speaks German whatever the desktop's language, Qt's own
-    // texts (context menu, dialog buttons) included.
-    auto* translator = new QTranslator(&app);
+void GermanQtTexts()
+{
+    // Loaded when first needed, not at start: the first frame shows none of them.
+    static QTranslator* translator = nullptr;
+    if (translator != nullptr)
+        return;
+    translator = new QTranslator(qApp);
     if (translator->load(QStringLiteral("qtbase_de"),
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(translator);

@@ -5,16 +5,20 @@
 
 namespace platform {
 
-// Names the program and loads Qt's German texts.
-void prepare(QApplication& app);
+// Names the program.
+void prepare();
+
+// Loads Qt's own texts (context menu, dialog buttons) in German, whatever the
+// desktop's language; called before the first of them is shown.
+void GermanQtTexts();
 
 // Starts the program with its one window: the window's Form_Load runs before
 // it is first shown, then events are delivered until the program ends.
 template <class Window>
 int run(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    prepare(app);
+    const QApplication app(argc, argv);
+    prepare();
     Window window;
     window.start();
     return QApplication::exec();

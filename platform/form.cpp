@@ -7,8 +7,10 @@
 
 #include <QFontDatabase>
 #include <QIcon>
-#include <QImageReader>
+#include <QImage>
 #include <QLabel>
+#include <QPixmap>
+#include <QResource>
 #include <QScreen>
 
 namespace platform {
@@ -25,15 +27,16 @@ QRect pixelRect(const ControlSpec& control)
             twipsToPixels(control.height)};
 }
 
-// Named as PNG, the files need none of the image-format plug-ins that Qt
-// would otherwise load to guess their format.
-QIcon iconOf(std::span<const std::string_view> pngs)
+// Bare pixels, as the build rendered them: nothing to decode, so neither an
+// image-format plug-in nor libpng is needed to show the icon.
+QIcon iconOf(std::span<const IconFrame> frames)
 {
     QIcon icon;
-    for (const std::string_view png : pngs) {
-        QImageReader reader(fromUtf8(png), "png");
-        reader.setAutoDetectImageFormat(false);
-        icon.addPixmap(QPixmap::fromImage(reader.read()));
+    for (const IconFrame& frame : frames) {
+        const QByteArray pixels = QResource(fromUtf8(frame.resource)).uncompressedData();
+        const QImage image(reinterpret_cast<const uchar*>(pixels.constData()), frame.side,
+                           frame.side, QImage::Format_RGBA8888_Premultiplied);
+        icon.addPixmap(QPixmap::fromImage(image));
     }
     return icon;
 }

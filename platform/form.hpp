@@ -48,12 +48,18 @@ struct ControlSpec {
     const Picture* picture = nullptr; // what a picture box shows
 };
 
+// One size of a window icon: a square of premultiplied RGBA pixels in a resource.
+struct IconFrame {
+    int side;
+    std::string_view resource;
+};
+
 struct FormSpec {
     std::string_view name;
     std::string_view caption;
-    int clientWidth, clientHeight;          // twips
-    std::span<const std::string_view> icon; // PNG resources of the window icon, one per size
-    std::span<const ControlSpec> controls;  // in tab order
+    int clientWidth, clientHeight;         // twips
+    std::span<const IconFrame> icon;       // the window icon, one frame per size
+    std::span<const ControlSpec> controls; // in tab order
 };
 
 [[nodiscard]] QFont fontFor(const FontSpec& face);

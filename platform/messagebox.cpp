@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/messagebox.hpp"
 
+#include "platform/application.hpp"
+
 #include <QApplication>
 #include <QMessageBox>
 
@@ -32,6 +34,7 @@ int MsgBox(const QString& text, int style, const QString& title)
 {
     if (handler())
         return handler()(text, style, title);
+    GermanQtTexts();
     QMessageBox box(iconOf(style), title, text, QMessageBox::Ok, QApplication::activeWindow());
     box.exec();
     return vbOK;

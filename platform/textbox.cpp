@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/textbox.hpp"
 
+#include "platform/application.hpp"
 #include "platform/keys.hpp"
 #include "platform/numbers.hpp"
 
@@ -123,6 +124,7 @@ void TextBox::mouseReleaseEvent(QMouseEvent* event)
 
 void TextBox::contextMenuEvent(QContextMenuEvent* event)
 {
+    GermanQtTexts();
     QMenu* menu = createStandardContextMenu();
     // Qt 6.4 tells the menu's Paste only by its text, translated as Qt does.
     const QString paste = QLineEdit::tr("&Paste");

@@ -8,6 +8,8 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QMessageBox>
 #include <QSignalSpy>
 #include <QTest>
@@ -231,11 +233,16 @@ void TestCommands::realMessageBoxIsModalAndCritical()
 
 void TestCommands::programIsNamedVersionedAndGerman()
 {
-    platform::prepare(*qApp);
+    platform::prepare();
     QCOMPARE(QApplication::applicationName(), u"dreieckrechner"_s);
     QCOMPARE(QApplication::applicationVersion(), u"1.00"_s);
     QCOMPARE(QGuiApplication::desktopFileName(), u"de.dreieckrechner.Dreieckrechner"_s);
-    // Qt's own texts speak German too.
+    // Qt's own texts speak German too, from the first context menu on.
+    platform::TextBox& field = window().txt_an;
+    const QPoint centre = field.rect().center();
+    QContextMenuEvent menuEvent(QContextMenuEvent::Keyboard, centre, field.mapToGlobal(centre));
+    QApplication::sendEvent(&field, &menuEvent);
+    field.findChild<QMenu*>()->close();
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), u"Abbrechen"_s);
 }
 

@@ -34,8 +34,11 @@ inline constexpr std::array<platform::ControlSpec, 13> controls{{
 // clang-format on
 
 // The program's icon as the build renders it, at the sizes X11 asks for.
-inline constexpr std::array<std::string_view, 5> icon{
-    ":/icon/16.png", ":/icon/32.png", ":/icon/48.png", ":/icon/64.png", ":/icon/128.png"};
+inline constexpr std::array<platform::IconFrame, 5> icon{{{16, ":/icon/16.rgba"},
+                                                          {32, ":/icon/32.rgba"},
+                                                          {48, ":/icon/48.rgba"},
+                                                          {64, ":/icon/64.rgba"},
+                                                          {128, ":/icon/128.rgba"}}};
 
 inline constexpr platform::FormSpec dreieckrechner{
     "dreieckrechner", "Berechnungen im rechtwinkligen Dreieck", 7185, 3510, icon, controls};
