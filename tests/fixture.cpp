@@ -4,6 +4,7 @@
 #include "platform/messagebox.hpp"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QLocale>
 #include <QTest>
 
@@ -62,6 +63,17 @@ bool WindowFixture::unlocked() const
     for (const platform::TextBox* box : fields(*m_window))
         all = all && box->isEnabled();
     return all;
+}
+
+QMenu& WindowFixture::contextMenu(platform::TextBox& field)
+{
+    const QPoint centre = field.rect().center();
+    QContextMenuEvent event(QContextMenuEvent::Keyboard, centre, field.mapToGlobal(centre));
+    QApplication::sendEvent(&field, &event);
+    auto* menu = field.findChild<QMenu*>();
+    if (menu == nullptr)
+        qFatal("no context menu");
+    return *menu;
 }
 
 bool WindowFixture::locked() const

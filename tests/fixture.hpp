@@ -3,6 +3,7 @@
 
 #include "window/dreieckrechner.hpp"
 
+#include <QMenu>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -32,6 +33,8 @@ protected:
     // Whether the four fields and Berechnen are all enabled (or all disabled).
     [[nodiscard]] bool unlocked() const;
     [[nodiscard]] bool locked() const;
+    // Opens a field's context menu, as the menu key does; the menu belongs to the field.
+    static QMenu& contextMenu(platform::TextBox& field);
 
 private Q_SLOTS:
     void init();
