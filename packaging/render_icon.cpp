@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Build tool: renders the scalable program icon to a square image of one size:
-// a PNG, or for a name ending in .rgba the bare premultiplied RGBA pixels,
-// which the program takes as they are.
+// a PNG, or for a name ending in .argb the bare pixels in the format a window
+// pixmap keeps (premultiplied ARGB32, 32-bit words in the machine's byte
+// order), which the program shows without decoding or converting them.
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
@@ -26,13 +27,12 @@ int main(int argc, char* argv[])
     svg.render(&painter);
     painter.end();
     const QString out = QString::fromLocal8Bit(argv[2]);
-    if (!out.endsWith(QStringLiteral(".rgba")))
+    if (!out.endsWith(QStringLiteral(".argb")))
         return image.save(out) ? EXIT_SUCCESS : EXIT_FAILURE;
-    const QImage rgba = image.convertToFormat(QImage::Format_RGBA8888_Premultiplied);
     QFile file(out);
-    const auto bytes = static_cast<qint64>(rgba.sizeInBytes());
+    const auto bytes = static_cast<qint64>(image.sizeInBytes());
     return file.open(QIODevice::WriteOnly)
-                   && file.write(reinterpret_cast<const char*>(rgba.constBits()), bytes) == bytes
+                   && file.write(reinterpret_cast<const char*>(image.constBits()), bytes) == bytes
                ? EXIT_SUCCESS
                : EXIT_FAILURE;
 }

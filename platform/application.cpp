@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/application.hpp"
 
+#include "platform/form.hpp"
+
 #include <QLibraryInfo>
 #include <QTranslator>
+
+#include <fontconfig/fontconfig.h>
 
 namespace platform {
 
@@ -11,7 +15,13 @@ void prepare()
     QApplication::setApplicationName(QStringLiteral("dreieckrechner"));
     QApplication::setApplicationVersion(QStringLiteral(DREIECK_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral(DREIECK_APP_ID));
+    // Qt's entry fields lay out their text once in the program's font before
+    // they take the window's; with the window's face as the program's own,
+    // no second face is loaded for that.
+    QApplication::setFont(fontFor(dialogFont));
 }
+
+std::jthread readFontConfiguration() { return std::jthread(FcInit); }
 
 void GermanQtTexts()
 {

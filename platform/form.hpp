@@ -48,7 +48,7 @@ struct ControlSpec {
     const Picture* picture = nullptr; // what a picture box shows
 };
 
-// One size of a window icon: a square of premultiplied RGBA pixels in a resource.
+// One size of a window icon: a square of premultiplied ARGB32 pixels in a resource.
 struct IconFrame {
     int side;
     std::string_view resource;

@@ -34,11 +34,11 @@ inline constexpr std::array<platform::ControlSpec, 13> controls{{
 // clang-format on
 
 // The program's icon as the build renders it, at the sizes X11 asks for.
-inline constexpr std::array<platform::IconFrame, 5> icon{{{16, ":/icon/16.rgba"},
-                                                          {32, ":/icon/32.rgba"},
-                                                          {48, ":/icon/48.rgba"},
-                                                          {64, ":/icon/64.rgba"},
-                                                          {128, ":/icon/128.rgba"}}};
+inline constexpr std::array<platform::IconFrame, 5> icon{{{16, ":/icon/16.argb"},
+                                                          {32, ":/icon/32.argb"},
+                                                          {48, ":/icon/48.argb"},
+                                                          {64, ":/icon/64.argb"},
+                                                          {128, ":/icon/128.argb"}}};
 
 inline constexpr platform::FormSpec dreieckrechner{
     "dreieckrechner", "Berechnungen im rechtwinkligen Dreieck", 7185, 3510, icon, controls};

@@ -19,6 +19,7 @@ QFont schrift(int pixel)
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(pixel);
+    font.setStyleStrategy(QFont::PreferNoShaping); // Latin texts, as the controls'
     return font;
 }
 
