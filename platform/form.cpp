@@ -6,6 +6,7 @@
 #include "platform/textbox.hpp"
 
 #include <QFontDatabase>
+#include <QHash>
 #include <QIcon>
 #include <QImage>
 #include <QLabel>
@@ -52,7 +53,12 @@ QFont fontFor(const FontSpec& face)
     // DejaVu Sans is the last resort of every Debian desktop.
     constexpr double standInScale = 0.9375;
     const QString requested = fromUtf8(face.family);
-    const bool available = QFontDatabase::hasFamily(requested);
+    // Asking fontconfig runs its substitution rules, and the program's, the
+    // window's and the heading's face all ask for the same family at start.
+    static QHash<QString, bool> installed;
+    if (!installed.contains(requested))
+        installed.insert(requested, QFontDatabase::hasFamily(requested));
+    const bool available = installed.value(requested);
     QFont font;
     font.setFamilies({requested, QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
     font.setStyleHint(QFont::SansSerif);
