@@ -5,11 +5,16 @@
 #include "platform/picturebox.hpp"
 #include "platform/textbox.hpp"
 
+#include <QAction>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFontDatabase>
+#include <QGuiApplication>
 #include <QHash>
 #include <QIcon>
 #include <QImage>
 #include <QLabel>
+#include <QMenu>
 #include <QPixmap>
 #include <QResource>
 #include <QScreen>
@@ -41,6 +46,17 @@ QIcon iconOf(std::span<const IconFrame> frames)
         icon.addPixmap(QPixmap::fromImage(image));
     }
     return icon;
+}
+
+void copy(const QString& text) { QGuiApplication::clipboard()->setText(text); }
+
+QString labelOf(const QWidget& field)
+{
+    for (const QLabel* label : field.parentWidget()->findChildren<QLabel*>()) {
+        if (label->buddy() == &field)
+            return label->text();
+    }
+    return {};
 }
 
 } // namespace
@@ -84,6 +100,57 @@ Form::Form(const FormSpec& form)
     setFont(fontFor(dialogFont));
     for (const ControlSpec& control : form.controls)
         addControl(control);
+
+    m_copyAll = new QAction(this);
+    m_copyAll->setShortcut(QKeySequence::Copy);
+    connect(m_copyAll, &QAction::triggered, this, [this] { copy(FieldValues()); });
+    m_copyMenu = new QAction(this);
+    m_copyMenu->setShortcut(Qt::SHIFT | Qt::Key_F10);
+    connect(m_copyMenu, &QAction::triggered, this, [this] {
+        const QWidget* at = focusWidget() != nullptr ? focusWidget() : this;
+        showCopyMenu(at->mapToGlobal(at->rect().center()), nullptr);
+    });
+    addActions({m_copyAll, m_copyMenu});
+    SetValuesCopyable(false);
+}
+
+void Form::SetValuesCopyable(bool copyable)
+{
+    m_copyAll->setEnabled(copyable);
+    m_copyMenu->setEnabled(copyable);
+}
+
+QString Form::FieldValues() const
+{
+    QString lines;
+    for (const TextBox* field : findChildren<TextBox*>(Qt::FindDirectChildrenOnly))
+        lines += labelOf(*field) + u'\t' + field->Text() + u'\n';
+    return lines;
+}
+
+void Form::contextMenuEvent(QContextMenuEvent* event)
+{
+    // Locked fields take no events of their own, so their menus arrive here.
+    if (!m_copyAll->isEnabled()) {
+        event->ignore();
+        return;
+    }
+    const QWidget* field = event->reason() == QContextMenuEvent::Mouse
+                               ? qobject_cast<const TextBox*>(childAt(event->pos()))
+                               : nullptr;
+    showCopyMenu(event->globalPos(), field);
+}
+
+void Form::showCopyMenu(const QPoint& globalPos, const QWidget* field)
+{
+    auto* menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    if (const auto* box = qobject_cast<const TextBox*>(field)) {
+        const QString value = box->Text();
+        menu->addAction(QStringLiteral("Wert kopieren"), this, [value] { copy(value); });
+    }
+    menu->addAction(QStringLiteral("Alle Werte kopieren"), this, [this] { copy(FieldValues()); });
+    menu->popup(globalPos);
 }
 
 void Form::addControl(const ControlSpec& entry)

@@ -6,6 +6,7 @@
 #include <span>
 #include <string_view>
 
+class QAction;
 class QPainter;
 
 namespace platform {
@@ -81,8 +82,16 @@ public:
     // Gives the focus back to a control, when it can take it.
     void SetActiveControl(QWidget* control);
 
+    // While results are shown, they can be taken along: Ctrl+C copies every
+    // field's value, and a context menu (right click on a locked field, or
+    // the menu key and Shift+F10 where the focus is) copies one or all.
+    void SetValuesCopyable(bool copyable);
+    // Every entry field as a line "label<Tab>text", in tab order.
+    [[nodiscard]] QString FieldValues() const;
+
 protected:
     virtual void Form_Load() {}
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
     template <class Control>
     [[nodiscard]] Control& control(std::string_view name) const
@@ -95,6 +104,11 @@ protected:
 
 private:
     void addControl(const ControlSpec& entry);
+    // The copy menu at a screen position, with "Wert kopieren" when a field is given.
+    void showCopyMenu(const QPoint& globalPos, const QWidget* field);
+
+    QAction* m_copyAll = nullptr;  // Ctrl+C
+    QAction* m_copyMenu = nullptr; // Shift+F10
 };
 
 } // namespace platform

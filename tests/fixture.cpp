@@ -4,7 +4,6 @@
 #include "platform/messagebox.hpp"
 
 #include <QApplication>
-#include <QContextMenuEvent>
 #include <QLocale>
 #include <QTest>
 
@@ -65,12 +64,12 @@ bool WindowFixture::unlocked() const
     return all;
 }
 
-QMenu& WindowFixture::contextMenu(platform::TextBox& field)
+QMenu& WindowFixture::contextMenu(QWidget& control, QContextMenuEvent::Reason reason)
 {
-    const QPoint centre = field.rect().center();
-    QContextMenuEvent event(QContextMenuEvent::Keyboard, centre, field.mapToGlobal(centre));
-    QApplication::sendEvent(&field, &event);
-    auto* menu = field.findChild<QMenu*>();
+    const QPoint centre = control.rect().center();
+    QContextMenuEvent event(reason, centre, control.mapToGlobal(centre));
+    QApplication::sendEvent(&control, &event);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     if (menu == nullptr)
         qFatal("no context menu");
     return *menu;

@@ -3,6 +3,7 @@
 
 #include "window/dreieckrechner.hpp"
 
+#include <QContextMenuEvent>
 #include <QMenu>
 #include <QObject>
 #include <QString>
@@ -33,8 +34,9 @@ protected:
     // Whether the four fields and Berechnen are all enabled (or all disabled).
     [[nodiscard]] bool unlocked() const;
     [[nodiscard]] bool locked() const;
-    // Opens a field's context menu, as the menu key does; the menu belongs to the field.
-    static QMenu& contextMenu(platform::TextBox& field);
+    // Opens a control's context menu, as the menu key (or a right click) does.
+    static QMenu& contextMenu(QWidget& control,
+                              QContextMenuEvent::Reason reason = QContextMenuEvent::Keyboard);
 
 private Q_SLOTS:
     void init();

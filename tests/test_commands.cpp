@@ -8,6 +8,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
 #include <QMessageBox>
 #include <QSignalSpy>
 #include <QTest>
@@ -31,6 +32,8 @@ private Q_SLOTS:
     void accessKeysClickTheButtons();
     void accessibleNames_data();
     void accessibleNames();
+    void copyingValues_data();
+    void copyingValues();
     void endeEndsTheEventLoop();
     void closingTheWindowEndsTheEventLoop();
     void realMessageBoxIsModalAndCritical();
@@ -170,6 +173,66 @@ void TestCommands::accessibleNames()
     QAccessibleInterface* const accessible = QAccessible::queryAccessibleInterface(widget);
     QVERIFY(accessible != nullptr);
     QCOMPARE(accessible->text(QAccessible::Name), name);
+}
+
+void TestCommands::copyingValues_data()
+{
+    QTest::addColumn<bool>("result"); // Berechnen first, or still editing
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QStringList>("menu"); // the menu's items, the first of them chosen
+    QTest::addColumn<QString>("copied");
+    const QString all =
+        u"Winkel (alpha)\t30\nAnkathete\t5\nGegenkathete\t2.8868\nHypotenuse\t5.7735\n"_s;
+    const QStringList both{u"Wert kopieren"_s, u"Alle Werte kopieren"_s};
+    const QStringList allOnly{u"Alle Werte kopieren"_s};
+    QTest::newRow("Ctrl+C on Neu") << true << u"Ctrl+C"_s << u"cmd_neu"_s << QStringList{} << all;
+    QTest::newRow("right click, one value")
+        << true << u"right click"_s << u"txt_hyp"_s << both << u"5.7735"_s;
+    QTest::newRow("right click on the angle, one value")
+        << true << u"right click"_s << u"txt_winkel"_s << both << u"30"_s;
+    QTest::newRow("menu key on Neu") << true << u"menu key"_s << u"cmd_neu"_s << allOnly << all;
+    QTest::newRow("Shift+F10 on Neu") << true << u"Shift+F10"_s << u"cmd_neu"_s << allOnly << all;
+    // While editing, the fields keep their own menu and Ctrl+C does nothing.
+    QTest::newRow("Ctrl+C while editing")
+        << false << u"Ctrl+C"_s << u"txt_winkel"_s << QStringList{} << u"before"_s;
+    QTest::newRow("Shift+F10 while editing")
+        << false << u"Shift+F10"_s << u"txt_winkel"_s << QStringList{} << u"before"_s;
+}
+
+void TestCommands::copyingValues()
+{
+    QFETCH(bool, result);
+    QFETCH(QString, how);
+    QFETCH(QString, control);
+    QFETCH(QStringList, menu);
+    QFETCH(QString, copied);
+    QGuiApplication::clipboard()->setText(u"before"_s);
+    enter({"30", "5", "?", "?"});
+    if (result)
+        window().cmd_rechnen.click();
+    auto* target = window().findChild<QWidget*>(control);
+    if (target->isEnabled())
+        target->setFocus();
+    if (how == u"Ctrl+C")
+        QTest::keyClick(target, Qt::Key_C, Qt::ControlModifier);
+    else if (how == u"Shift+F10")
+        QTest::keyClick(target, Qt::Key_F10, Qt::ShiftModifier);
+    if (!menu.isEmpty()) {
+        QMenu& shown =
+            how == u"Shift+F10"
+                ? *qobject_cast<QMenu*>(QApplication::activePopupWidget())
+                : contextMenu(*target, how == u"right click" ? QContextMenuEvent::Mouse
+                                                             : QContextMenuEvent::Keyboard);
+        QStringList items;
+        for (const QAction* action : shown.actions())
+            items << action->text();
+        QCOMPARE(items, menu);
+        shown.actions().constFirst()->trigger();
+        shown.close();
+    }
+    QVERIFY(QApplication::activePopupWidget() == nullptr);
+    QCOMPARE(QGuiApplication::clipboard()->text(), copied);
 }
 
 void TestCommands::endeEndsTheEventLoop()

@@ -72,8 +72,10 @@ void dreieckrechner::eingaben_freigeben(bool freigeben)
     txt_ge.SetEnabled(freigeben);
     txt_hyp.SetEnabled(freigeben);
     // Neu and every report unlock: the last result is no longer shown as one.
-    if (freigeben)
+    if (freigeben) {
         cmd_neu.SetDescription({});
+        SetValuesCopyable(false);
+    }
 }
 
 void dreieckrechner::ergebnis_ansagen()
@@ -105,8 +107,10 @@ void dreieckrechner::cmd_rechnen_Click()
         else
             rechnen_ohne_winkel();
         // Still locked: the results are shown, and the focus is on Neu.
-        if (!cmd_rechnen.Enabled())
+        if (!cmd_rechnen.Enabled()) {
             ergebnis_ansagen();
+            SetValuesCopyable(true);
+        }
     } else {
         meldung = QStringLiteral("Bitte mindestens 2 Werte angeben");
         titel = QStringLiteral("Eingabefehler");
