@@ -44,11 +44,13 @@ std::optional<QString> typedCharacters(const QKeyEvent& event)
 
 QString pastedCharacters(QStringView text)
 {
+    // What number-to-text writes for the point in Arabic locales.
+    constexpr char32_t arabicDecimalSeparator = 0x066b;
     QString kept;
     kept.reserve(text.size());
     for (const char32_t c : text.toUcs4()) {
         const QChar::Category category = QChar::category(c);
-        if (c == u',')
+        if (c == u',' || c == arabicDecimalSeparator)
             kept.append(u'.');
         else if (c == u'\u00a0' || c == u'\u2007' || c == u'\u202f')
             kept.append(u' ');

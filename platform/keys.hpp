@@ -17,10 +17,10 @@ namespace platform {
 // nullopt for editing keys that are no characters: arrows, Home, End, Delete.
 [[nodiscard]] std::optional<QString> typedCharacters(const QKeyEvent& event);
 
-// Text pasted or dropped into a field, made to read as it looks: a comma
-// becomes a point, as when typed; no-break spaces become blanks, which Val
-// skips; invisible control and format characters (direction marks, zero-width
-// characters, NUL) are dropped. Everything else is kept as it is.
+// Text pasted or dropped into a field, made to read as it looks: a comma, and
+// the Arabic decimal separator U+066B, become a point, as a typed comma does; no-break spaces
+// become blanks, which Val skips; invisible control and format characters (direction marks,
+// zero-width characters, NUL) are dropped. Everything else is kept as it is.
 [[nodiscard]] QString pastedCharacters(QStringView text);
 
 } // namespace platform

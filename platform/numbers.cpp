@@ -138,16 +138,46 @@ Decimal scanDecimal(std::string_view s)
     return d;
 }
 
+bool isRadixInteger(std::string_view s)
+{
+    return s.size() >= 2 && s[0] == '&'
+           && std::string_view("hHoO").find(s[1]) != std::string_view::npos;
+}
+
+// a - b for digit strings without leading zeros, a >= b.
+std::string minus(const std::string& a, const std::string& b)
+{
+    std::string difference(a.size(), '0');
+    int borrow = 0;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        const std::size_t at = a.size() - 1 - i;
+        int digit = (a[at] - '0') - borrow - (i < b.size() ? b[b.size() - 1 - i] - '0' : 0);
+        borrow = digit < 0 ? 1 : 0;
+        digit += borrow * decimalBase;
+        difference[at] = static_cast<char>('0' + digit);
+    }
+    return difference;
+}
+
+bool lessThan(const std::string& a, const std::string& b)
+{
+    return a.size() != b.size() ? a.size() < b.size() : a < b;
+}
+
+void dropLeadingZeros(std::string& digits)
+{
+    digits.erase(0, std::min(digits.find_first_not_of('0'), digits.size()));
+}
+
 } // namespace
 
 double Val(QStringView text)
 {
     const std::string s = significant(text);
-    if (s.size() >= 2 && s[0] == '&') {
+    if (isRadixInteger(s)) {
         if (s[1] == 'h' || s[1] == 'H')
             return radixInteger(std::string_view(s).substr(2), hexadecimalBase);
-        if (s[1] == 'o' || s[1] == 'O')
-            return radixInteger(std::string_view(s).substr(2), octalBase);
+        return radixInteger(std::string_view(s).substr(2), octalBase);
     }
 
     const Decimal d = scanDecimal(s);
@@ -164,6 +194,49 @@ double Val(QStringView text)
             value = -value;
     }
     return value;
+}
+
+double ComplementOf(QStringView text, int whole)
+{
+    const double value = std::fabs(Val(text));
+    const double wholeValue = whole;
+    const std::string s = significant(text);
+    // Far from `whole` the difference cancels nothing, and integers (the only
+    // values of "&H" and "&O") are exact already.
+    if (isRadixInteger(s) || !(value >= wholeValue / 2 && value <= 2 * wholeValue))
+        return wholeValue - value;
+
+    // |Val| = digits x 10^exponent, exactly.
+    const Decimal d = scanDecimal(s);
+    std::string digits;
+    long long places = 0;
+    bool point = false;
+    for (const char c : d.chars) {
+        if (c == 'e')
+            break;
+        if (c == '.')
+            point = true;
+        else if (isDigit(c)) {
+            digits.push_back(c);
+            places += point ? 1 : 0;
+        }
+    }
+    const long long exponent = d.exponent - places;
+    if (exponent >= 0)
+        return wholeValue - value; // an integer, exact as read
+    dropLeadingZeros(digits);
+    // whole x 10^-exponent - digits, then the same power of ten back.
+    std::string scaled =
+        std::to_string(whole) + std::string(static_cast<std::size_t>(-exponent), '0');
+    const bool negative = lessThan(scaled, digits);
+    std::string difference = negative ? minus(digits, scaled) : minus(scaled, digits);
+    dropLeadingZeros(difference);
+    if (difference.empty())
+        return 0;
+    const std::string exact = (negative ? "-" : "") + difference + 'e' + std::to_string(exponent);
+    double complement = 0;
+    std::from_chars(exact.data(), exact.data() + exact.size(), complement);
+    return complement;
 }
 
 double Round(double zahl, int stellen)

@@ -14,6 +14,11 @@ namespace platform {
 // that cannot continue the number, and a text without a number gives 0.
 [[nodiscard]] double Val(QStringView text);
 
+// whole - |Val(text)| from the digits as typed: the exact decimal difference,
+// rounded once. Subtracting the double Val reads would keep its conversion
+// error, which dwarfs a small difference: "89.9999999" gives exactly 1e-7.
+[[nodiscard]] double ComplementOf(QStringView text, int whole);
+
 // Rounds to `stellen` decimal places (0 to 15). Only a double whose exact value
 // lies halfway goes to the even neighbour.
 [[nodiscard]] double Round(double zahl, int stellen);

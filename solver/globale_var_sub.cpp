@@ -3,9 +3,8 @@
 
 #include "platform/messagebox.hpp"
 #include "platform/numbers.hpp"
+#include "solver/formeln.hpp"
 #include "window/dreieckrechner.hpp"
-
-#include <cmath>
 
 namespace globale_Var_sub {
 
@@ -18,10 +17,8 @@ void pi_setzen()
 
 void winkel_berechnen(double an, double ge)
 {
-    // The arc tangent of ge / an without forming the ratio, which would
-    // overflow or underflow for legs of very different size.
-    winkel = std::atan2(ge, an);
-    winkel = platform::Round((grad_je_pi / pi) * winkel, 4);
+    winkel = formeln::winkel_grad(an, ge);
+    winkel = platform::Round(winkel, 4);
     dreieckrechner::instance().txt_winkel.SetText(winkel);
 }
 

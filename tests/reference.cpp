@@ -8,6 +8,9 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <numbers>
+#include <regex>
+#include <string>
 
 namespace reference {
 namespace {
@@ -45,6 +48,21 @@ public:
 
     [[nodiscard]] long double ld() const { return mpfr_get_ld(m_value, MPFR_RNDN); }
 
+    [[nodiscard]] static Big pi()
+    {
+        Big r;
+        mpfr_const_pi(r.m_value, MPFR_RNDN);
+        return r;
+    }
+    // A decimal number in C syntax, read to the nearest 256-bit number.
+    [[nodiscard]] static Big decimal(const std::string& text)
+    {
+        Big r;
+        mpfr_set_str(r.m_value, text.c_str(), 10, MPFR_RNDN);
+        mpfr_abs(r.m_value, r.m_value, MPFR_RNDN);
+        return r;
+    }
+
     using Unary = int (*)(mpfr_ptr, mpfr_srcptr, mpfr_rnd_t);
     using Binary = int (*)(mpfr_ptr, mpfr_srcptr, mpfr_srcptr, mpfr_rnd_t);
     [[nodiscard]] friend Big apply(Unary f, const Big& x)
@@ -76,8 +94,6 @@ Big square(const Big& x) { return apply(mpfr_sqr, x); }
 Big hypot(const Big& x, const Big& y) { return apply(mpfr_hypot, x, y); }
 Big atan2(const Big& y, const Big& x) { return apply(mpfr_atan2, y, x); }
 
-// The program's 15-digit pi: its degrees are (180 / pi) times radians of that pi.
-const double pi15 = 3.14159265358979;
 constexpr double halfCircle = 180;
 
 bool unknown(const QString& text) { return text == u"?"; }
@@ -86,49 +102,60 @@ enum Field { Winkel, An, Ge, Hyp };
 
 constexpr long double unitRoundoff = std::numeric_limits<double>::epsilon() / 2;
 
-// A side and its condition number.
-Exact side(const Big& value, long double condition) { return {value.ld(), condition}; }
-
-// The angle from two legs, in the program's degrees. `perLegUnit` is how far
-// the angle moves, in radians, per unit of a computed leg: that leg may have
-// been rounded to a subnormal number, which keeps fewer digits.
-Exact angle(const Big& an, const Big& ge, long double condition, long double perLegUnit = 0)
+// The angle field's number exactly as typed, by Val's grammar (blanks
+// skipped, E or D for the exponent); "&H" and "&O" integers are exact as
+// read. An angle below the normal double range is taken as read: no double
+// arithmetic knows more of it.
+Big typedDegrees(const QString& text)
 {
-    const Big degrees = atan2(ge, an) * Big(halfCircle) / Big(pi15);
-    return {degrees.ld(), condition,
-            halfCircle / pi15 * std::numeric_limits<double>::denorm_min() * perLegUnit};
+    const double read = std::fabs(platform::Val(text));
+    if (read < std::numeric_limits<double>::min())
+        return read;
+    std::string s;
+    for (const QChar c : text) {
+        if (c != u' ' && c != u'\t' && c != u'\n')
+            s.push_back(c.unicode() < 0x80 ? static_cast<char>(c.unicode()) : '\x01');
+    }
+    static const std::regex decimal("^[+-]?([0-9]+\\.?[0-9]*|\\.[0-9]+)([eEdD][+-]?[0-9]+)?");
+    std::smatch match;
+    if (s.starts_with('&') || !std::regex_search(s, match, decimal))
+        return read;
+    std::string number = match[0].str();
+    std::ranges::replace_if(
+        number, [](char c) { return c == 'd' || c == 'D'; }, 'e');
+    return Big::decimal(number);
 }
+
+// The angle from two legs, in degrees. `perLegUnit` is how far the angle
+// moves, in radians, per unit of a computed leg: that leg may have been
+// rounded to a subnormal number, which keeps fewer digits.
+Exact angle(const Big& an, const Big& ge, long double perLegUnit = 0)
+{
+    const Big degrees = atan2(ge, an) * Big(halfCircle) / Big::pi();
+    return {degrees.ld(),
+            halfCircle / std::numbers::pi_v<long double> * std::numeric_limits<double>::denorm_min()
+                * perLegUnit};
+}
+
+Exact side(const Big& value) { return {value.ld()}; }
 
 // The missing leg from the hypotenuse h and the other leg x.
 Big leg(const Big& h, const Big& x) { return sqrt(square(h) - square(x)); }
 
-// The leg's condition number: (h^2 + x^2) / leg^2, large where h^2 - x^2 cancels.
-long double legCondition(const Big& h, const Big& x, const Big& leg)
-{
-    const long double hl = h.ld();
-    const long double xl = x.ld();
-    const long double ll = leg.ld();
-    return (hl * hl + xl * xl) / (ll * ll);
-}
-
 Results withAngle(const std::array<QString, 4>& texts, const std::array<double, 4>& v)
 {
-    const Big w = (pi15 / halfCircle) * v[Winkel];
-    const long double wl = w.ld();
-    const long double byTan = wl * std::tan(wl);            // through cos w
-    const long double byCot = wl / std::tan(wl);            // through sin w
-    const long double bySinCos = 2 * wl / std::sin(2 * wl); // through tan w
+    const Big w = typedDegrees(texts[Winkel]) * Big::pi() / Big(halfCircle);
     Results r;
     // Two unknown fields besides the angle name the case; anything else is the hypotenuse case.
     if (unknown(texts[An]) && unknown(texts[Hyp])) {
-        r[An] = side(Big(v[Ge]) / tan(w), 1 + bySinCos);
-        r[Hyp] = side(Big(v[Ge]) / sin(w), 1 + byCot);
+        r[An] = side(Big(v[Ge]) / tan(w));
+        r[Hyp] = side(Big(v[Ge]) / sin(w));
     } else if (unknown(texts[Ge]) && unknown(texts[Hyp])) {
-        r[Ge] = side(Big(v[An]) * tan(w), 1 + bySinCos);
-        r[Hyp] = side(Big(v[An]) / cos(w), 1 + byTan);
+        r[Ge] = side(Big(v[An]) * tan(w));
+        r[Hyp] = side(Big(v[An]) / cos(w));
     } else {
-        r[An] = side(Big(v[Hyp]) * cos(w), 1 + byTan);
-        r[Ge] = side(Big(v[Hyp]) * sin(w), 1 + byCot);
+        r[An] = side(Big(v[Hyp]) * cos(w));
+        r[Ge] = side(Big(v[Hyp]) * sin(w));
     }
     return r;
 }
@@ -141,21 +168,18 @@ Results withoutAngle(const std::array<QString, 4>& texts, const std::array<doubl
     Results r;
     // The first unknown side decides; only one side is unknown here.
     if (!unknown(texts[An]) && unknown(texts[Hyp])) {
-        r[Hyp] = side(hypot(an, ge), 1);
-        const long double t = std::atan2(ge.ld(), an.ld());
-        r[Winkel] = angle(an, ge, std::sin(2 * t) / t);
+        r[Hyp] = side(hypot(an, ge));
+        r[Winkel] = angle(an, ge);
     } else if (!unknown(texts[An]) && unknown(texts[Ge])) {
         const Big computed = leg(hyp, an);
-        r[Ge] = side(computed, legCondition(hyp, an, computed));
+        r[Ge] = side(computed);
         const long double t = std::atan2(computed.ld(), an.ld());
-        r[Winkel] = angle(an, computed, 2 / (std::tan(t) * t),
-                          std::cos(t) / std::hypot(an.ld(), computed.ld()));
+        r[Winkel] = angle(an, computed, std::cos(t) / std::hypot(an.ld(), computed.ld()));
     } else {
         const Big computed = leg(hyp, ge);
-        r[An] = side(computed, legCondition(hyp, ge, computed));
+        r[An] = side(computed);
         const long double t = std::atan2(ge.ld(), computed.ld());
-        r[Winkel] = angle(computed, ge, 2 * std::tan(t) / t,
-                          std::sin(t) / std::hypot(computed.ld(), ge.ld()));
+        r[Winkel] = angle(computed, ge, std::sin(t) / std::hypot(computed.ld(), ge.ld()));
     }
     return r;
 }
@@ -188,21 +212,21 @@ Results berechnen(const std::array<QString, 4>& texts)
 
 long double fehler_in_rundungen(double computed, const Exact& exact)
 {
-    return std::fabs(computed - exact.value)
-           / ((exact.condition + 2) * unitRoundoff * std::fabs(exact.value));
+    return std::fabs(computed - exact.value) / (unitRoundoff * std::fabs(exact.value));
 }
 
 long double fehler_in_toleranzen(const QString& shown, const Exact& exact)
 {
-    constexpr long double fewRoundings = 8;
-    constexpr long double halfPlace = 0.5e-4L; // four decimal places
+    constexpr long double roundings = 16;
+    constexpr long double fourPlaces = 0.5e-4L;
     constexpr long double fifteenDigits = 1e11L;
     const long double value = std::fabs(exact.value);
-    // Above 1e11 the 15 significant digits of number-to-text cut the places.
-    const long double lastDigit =
-        value >= fifteenDigits ? 0.5L * std::pow(10.0L, std::floor(std::log10(value)) - 14) : 0;
-    const long double allowed = halfPlace + lastDigit + exact.subnormal
-                                + fewRoundings * (exact.condition + 2) * unitRoundoff * value;
+    // Half a unit in the last shown place: the fourth decimal, or from 1e11
+    // on the fifteenth significant digit of number-to-text.
+    const long double halfUnit = value >= fifteenDigits
+                                     ? 0.5L * std::pow(10.0L, std::floor(std::log10(value)) - 14)
+                                     : fourPlaces;
+    const long double allowed = halfUnit + exact.subnormal + roundings * unitRoundoff * value;
     return std::fabs(platform::Val(shown) - exact.value) / allowed;
 }
 

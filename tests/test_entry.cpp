@@ -228,6 +228,7 @@ void TestEntry::pasting_data()
     QTest::addColumn<QString>("pasted");
     QTest::addColumn<QString>("shown");
     QTest::newRow("decimal comma") << u"3,5"_s << u"3.5"_s;
+    QTest::newRow("Arabic decimal separator") << u"2\u066b8868"_s << u"2.8868"_s;
     QTest::newRow("no-break space") << u"1\u00a0000"_s << u"1 000"_s;
     QTest::newRow("figure and narrow no-break spaces") << u"1\u2007000\u202f5"_s << u"1 000 5"_s;
     QTest::newRow("direction marks") << u"\u200e4\u200f"_s << u"4"_s;

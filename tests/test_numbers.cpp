@@ -16,8 +16,8 @@ class TestNumbers : public QObject {
 private Q_SLOTS:
     void val_data();
     void val();
-    void val_readsLongNumbersToTheNearestDouble_data();
-    void val_readsLongNumbersToTheNearestDouble();
+    void complementOf_data();
+    void complementOf();
     void round_data();
     void round();
     void roundKeepsWhatIsNotFinite();
@@ -92,19 +92,6 @@ void TestNumbers::val_data()
     QTest::newRow("400 leading zeros in the fraction")
         << (u"0."_s + QString(400, u'0') + u"1"_s) << 0.0;
     QTest::newRow("hexadecimal beyond the double range") << (u"&H"_s + QString(300, u'F')) << inf;
-}
-
-void TestNumbers::val()
-{
-    QFETCH(QString, text);
-    QFETCH(double, expected);
-    QCOMPARE(platform::Val(text), expected);
-}
-
-void TestNumbers::val_readsLongNumbersToTheNearestDouble_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<double>("expected");
     // Digit-by-digit arithmetic gets these wrong in the last bit.
     QTest::newRow("0.1") << u"0.1"_s << 0.1;
     QTest::newRow("tie to even above 2^53") << u"9007199254740993"_s << 9007199254740992.0;
@@ -115,11 +102,35 @@ void TestNumbers::val_readsLongNumbersToTheNearestDouble_data()
     QTest::newRow("long fraction") << (u"0."_s + QString(2000, u'3')) << 1.0 / 3.0;
 }
 
-void TestNumbers::val_readsLongNumbersToTheNearestDouble()
+void TestNumbers::val()
 {
     QFETCH(QString, text);
     QFETCH(double, expected);
     QCOMPARE(platform::Val(text), expected);
+}
+
+void TestNumbers::complementOf_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("expected"); // 90 - |Val(text)|
+    // The difference of the digits as typed, rounded once.
+    QTest::newRow("a ten-millionth below 90") << u"89.9999999"_s << 1e-7;
+    QTest::newRow("in exponent form") << u"8.99999999E1"_s << 1e-7;
+    QTest::newRow("more digits than a double holds") << (u"89."_s + QString(20, u'9')) << 1e-20;
+    QTest::newRow("blanks and a stop character") << u" 8 9 . 5 x"_s << 0.5;
+    QTest::newRow("minus sign dropped") << u"-89.5"_s << 0.5;
+    QTest::newRow("45") << u"45"_s << 45.0;
+    QTest::newRow("hexadecimal") << u"&H4B"_s << 15.0;
+    QTest::newRow("far from 90") << u"1e-7"_s << 90 - 1e-7;
+    QTest::newRow("above 90") << u"90.25"_s << -0.25;
+    QTest::newRow("marker") << u"?"_s << 90.0;
+}
+
+void TestNumbers::complementOf()
+{
+    QFETCH(QString, text);
+    QFETCH(double, expected);
+    QCOMPARE(platform::ComplementOf(text, 90), expected);
 }
 
 void TestNumbers::round_data()

@@ -110,6 +110,18 @@ void TestSolver::berechnen_data()
            {"0.000001", "10000000000", "174.5329", "10000000000"}, {"txt_ge", "txt_hyp"});
     addRow("steep angle, long hypotenuse", {"89.9999", "?", "?", "100000000"},
            {"89.9999", "174.5329", "99999999.9998", "100000000"}, {"txt_an", "txt_ge"});
+    // Near 90 degrees the distance to the right angle is taken from the digits as typed.
+    addRow("89.9999999 degrees, adjacent 1", {"89.9999999", "1", "?", "?"},
+           {"89.9999999", "1", "572957795.1308", "572957795.1308"}, {"txt_ge", "txt_hyp"});
+    addRow("89.999997188 degrees, long hypotenuse",
+           {"89.999997188", "?", "?", "2.4797904663443374E+18"},
+           {"89.999997188", "121704789613.135", "2.47979046634433e+18", "2.4797904663443374E+18"},
+           {"txt_an", "txt_ge"});
+    addRow("89.999999526 degrees, long adjacent leg",
+           {"89.999999526", "7.0149312013399135E+152", "?", "?"},
+           {"89.999999526", "7.0149312013399135E+152", "8.47945045171758e+160",
+            "8.47945045171758e+160"},
+           {"txt_ge", "txt_hyp"});
     addRow("tiny adjacent leg and hypotenuse", {"?", "1e-200", "?", "2e-200"},
            {"60", "1e-200", "0", "2e-200"}, {"txt_winkel", "txt_ge"});
     addRow("tiny opposite leg and hypotenuse", {"?", "?", "1e-162", "2e-162"},

@@ -13,7 +13,7 @@ namespace {
 const QColor rot(0xe0, 0x00, 0x00);
 
 // The desktop's sans-serif face, DejaVu Sans on Debian, as the diagram has always
-// shown; the entry fields open it at start anyway.
+// shown. It is the diagram's own: the controls use the layout's face.
 QFont schrift(int pixel)
 {
     QFont font(QStringLiteral("DejaVu Sans"));

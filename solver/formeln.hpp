@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The triangle's formulas as pure functions of doubles: no window, no field,
+// no shared state. Each keeps every digit a double holds: its results are
+// within a few units of roundoff of the exact ones for the numbers as read.
+
+namespace formeln {
+
+// The angle alpha in degrees as read, and its distance to a right angle,
+// 90 - grad, taken from the digits as typed: near 90 degrees the cosine and
+// the tangent magnify any error in that distance by the angle's tangent.
+struct Winkel {
+    double grad = 0;
+    double komplement = 0;
+};
+
+struct Dreieck {
+    double an = 0;   // adjacent leg (Ankathete)
+    double ge = 0;   // opposite leg (Gegenkathete)
+    double hyp = 0;  // hypotenuse
+    double grad = 0; // angle alpha in degrees, unrounded
+};
+
+// With the angle given, two unknown side fields name the known side; any
+// other choice is the hypotenuse's.
+enum class FallMitWinkel { H, G, A };
+[[nodiscard]] FallMitWinkel fall_mit_winkel(bool an_unbekannt, bool ge_unbekannt,
+                                            bool hyp_unbekannt);
+
+// Without the angle the first unknown side decides; all three given count as GH.
+enum class FallOhneWinkel { AG, AH, GH };
+[[nodiscard]] FallOhneWinkel fall_ohne_winkel(bool an_unbekannt, bool ge_unbekannt,
+                                              bool hyp_unbekannt);
+
+// The two sides the case does not know, from the one it knows and the angle
+// (0 < grad < 90); the known side and the angle are passed through.
+[[nodiscard]] Dreieck mit_winkel(FallMitWinkel fall, Winkel winkel, double an, double ge,
+                                 double hyp);
+
+// The missing side and the angle from two sides (all positive, a leg shorter
+// than the hypotenuse); the known sides are passed through.
+[[nodiscard]] Dreieck ohne_winkel(FallOhneWinkel fall, double an, double ge, double hyp);
+
+// The angle alpha in degrees from the two legs.
+[[nodiscard]] double winkel_grad(double an, double ge);
+
+// The missing leg from the hypotenuse h and the other leg x < h.
+[[nodiscard]] double kathete(double h, double x);
+
+} // namespace formeln
