@@ -5,6 +5,8 @@
 #include "platform/picturebox.hpp"
 #include "platform/textbox.hpp"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QAction>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -27,7 +29,7 @@ QString fromUtf8(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QRect pixelRect(const ControlSpec& control)
+QRect pixelRect(const ControlPlace& control)
 {
     return {twipsToPixels(control.left), twipsToPixels(control.top), twipsToPixels(control.width),
             twipsToPixels(control.height)};
@@ -35,20 +37,38 @@ QRect pixelRect(const ControlSpec& control)
 
 // Bare pixels, as the build rendered them: nothing to decode, so neither an
 // image-format plug-in nor libpng is needed to show the icon. They are in the
-// pixmap's own format, so the pixmaps share the resource's bytes.
+// pixmap's own format, so the pixmaps share the resource's bytes, which live
+// as long as the program; a compressed resource's are unpacked and copied.
 QIcon iconOf(std::span<const IconFrame> frames)
 {
     QIcon icon;
     for (const IconFrame& frame : frames) {
-        const QByteArray pixels = QResource(fromUtf8(frame.resource)).uncompressedData();
+        const QResource resource(fromUtf8(frame.resource));
+        const QByteArray pixels = resource.uncompressedData();
         const QImage image(reinterpret_cast<const uchar*>(pixels.constData()), frame.side,
                            frame.side, QImage::Format_ARGB32_Premultiplied);
-        icon.addPixmap(QPixmap::fromImage(image));
+        const bool shared = resource.compressionAlgorithm() == QResource::NoCompression;
+        icon.addPixmap(QPixmap::fromImage(shared ? image : image.copy()));
     }
     return icon;
 }
 
 void copy(const QString& text) { QGuiApplication::clipboard()->setText(text); }
+
+// What screen readers are told each widget is: Qt shows a top-level plain
+// widget as a "filler", whose title they do not read, and a picture box as a
+// "frame". The announcement is a notification, which they speak as it shows.
+QAccessibleInterface* accessibleFor(const QString& /*className*/, QObject* object)
+{
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (qobject_cast<Form*>(object) != nullptr)
+        return new QAccessibleWidget(widget, QAccessible::Window);
+    if (qobject_cast<PictureBox*>(object) != nullptr)
+        return new QAccessibleWidget(widget, QAccessible::Graphic);
+    if (widget != nullptr && widget->objectName() == u"announcement")
+        return new QAccessibleWidget(widget, QAccessible::Notification);
+    return nullptr;
+}
 
 QString labelOf(const QWidget& field)
 {
@@ -61,7 +81,7 @@ QString labelOf(const QWidget& field)
 
 } // namespace
 
-QFont fontFor(const FontSpec& face)
+QFont fontFor(const Face& face)
 {
     // Where the classic face is missing, Liberation Sans stands in for it;
     // it runs about 6 % wider than MS Sans Serif, so it is set that much
@@ -88,17 +108,23 @@ QFont fontFor(const FontSpec& face)
     return font;
 }
 
-Form::Form(const FormSpec& form)
+Form::Form(const FormTable& form)
 {
+    static const bool accessibleRoles = [] {
+        QAccessible::installFactory(accessibleFor);
+        return true;
+    }();
+    Q_UNUSED(accessibleRoles)
     setObjectName(fromUtf8(form.name));
     setWindowTitle(fromUtf8(form.caption));
+    setAccessibleDescription(fromUtf8(form.description));
     setWindowIcon(iconOf(form.icon));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint);
     setFixedSize(twipsToPixels(form.clientWidth), twipsToPixels(form.clientHeight));
     setFont(fontFor(dialogFont));
-    for (const ControlSpec& control : form.controls)
+    for (const ControlPlace& control : form.controls)
         addControl(control);
 
     m_copyAll = new QAction(this);
@@ -112,6 +138,19 @@ Form::Form(const FormSpec& form)
     });
     addActions({m_copyAll, m_copyMenu});
     SetValuesCopyable(false);
+
+    // Shows nothing: only its accessible name is read, each time it is shown.
+    m_announcement = new QWidget(this);
+    m_announcement->setObjectName(QStringLiteral("announcement"));
+    m_announcement->setGeometry(0, 0, 1, 1);
+    m_announcement->hide();
+}
+
+void Form::Announce(const QString& message)
+{
+    m_announcement->hide();
+    m_announcement->setAccessibleName(message);
+    m_announcement->show();
 }
 
 void Form::SetValuesCopyable(bool copyable)
@@ -153,7 +192,7 @@ void Form::showCopyMenu(const QPoint& globalPos, const QWidget* field)
     menu->popup(globalPos);
 }
 
-void Form::addControl(const ControlSpec& entry)
+void Form::addControl(const ControlPlace& entry)
 {
     QWidget* widget = nullptr;
     const QString caption = fromUtf8(entry.caption);
@@ -179,7 +218,10 @@ void Form::addControl(const ControlSpec& entry)
             label->setAlignment(Qt::AlignRight | Qt::AlignTop);
             auto& field = control<QWidget>(entry.labelFor);
             label->setBuddy(&field);
-            field.setAccessibleName(caption);
+            // Screen readers name a field by its label: both say the spoken name.
+            const QString name = entry.spoken.empty() ? caption : fromUtf8(entry.spoken);
+            field.setAccessibleName(name);
+            label->setAccessibleName(name);
         }
         widget = label;
         break;

@@ -23,30 +23,32 @@ enum class ControlKind { TextBox, CommandButton, Label, PictureBox };
 
 // A classic face; substitutes of similar size stand behind it where it is missing.
 inline constexpr int normalWeight = 400; // as in CSS and QFont
-struct FontSpec {
+struct Face {
     std::string_view family;
     double pointSize = 0;
     int weight = normalWeight;
 };
 
 // The face the layout's sizes assume for controls without a font of their own.
-inline constexpr FontSpec dialogFont{"MS Sans Serif", 8.0, normalWeight};
+inline constexpr Face dialogFont{"MS Sans Serif", 8.0, normalWeight};
 
 // A drawing in painter commands over its own logical pixels, so that it stays
 // sharp at every scale.
 struct Picture {
     int width, height;
     void (*draw)(QPainter& painter);
+    std::string_view description; // its text alternative, for screen readers
 };
 
-struct ControlSpec {
+struct ControlPlace {
     std::string_view name; // objectName
     ControlKind kind;
     int left, top, width, height; // twips, from the client area's top left
     std::string_view caption;     // UTF-8 text
     std::string_view labelFor{};  // a label names this field for screen readers
-    const FontSpec* font = nullptr;
+    const Face* font = nullptr;
     const Picture* picture = nullptr; // what a picture box shows
+    std::string_view spoken{}; // what screen readers call the labelled field, if not the caption
 };
 
 // One size of a window icon: a square of premultiplied ARGB32 pixels in a resource.
@@ -55,23 +57,24 @@ struct IconFrame {
     std::string_view resource;
 };
 
-struct FormSpec {
+struct FormTable {
     std::string_view name;
     std::string_view caption;
-    int clientWidth, clientHeight;         // twips
-    std::span<const IconFrame> icon;       // the window icon, one frame per size
-    std::span<const ControlSpec> controls; // in tab order
+    std::string_view description;           // what screen readers say of the window as it opens
+    int clientWidth, clientHeight;          // twips
+    std::span<const IconFrame> icon;        // the window icon, one frame per size
+    std::span<const ControlPlace> controls; // in tab order
 };
 
-[[nodiscard]] QFont fontFor(const FontSpec& face);
+[[nodiscard]] QFont fontFor(const Face& face);
 
-// A fixed-size window built from a FormSpec. Controls are created in table
+// A fixed-size window built from a FormTable. Controls are created in table
 // order, which is their tab order.
 class Form : public QWidget {
     Q_OBJECT
 
 public:
-    explicit Form(const FormSpec& form);
+    explicit Form(const FormTable& form);
 
     // Raises Form_Load, shows the window centred on its screen and gives the
     // focus to the first control in the tab order.
@@ -89,6 +92,9 @@ public:
     // Every entry field as a line "label<Tab>text", in tab order.
     [[nodiscard]] QString FieldValues() const;
 
+    // Has screen readers say a short message at once, without moving the focus.
+    void Announce(const QString& message);
+
 protected:
     virtual void Form_Load() {}
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -103,12 +109,13 @@ protected:
     }
 
 private:
-    void addControl(const ControlSpec& entry);
+    void addControl(const ControlPlace& entry);
     // The copy menu at a screen position, with "Wert kopieren" when a field is given.
     void showCopyMenu(const QPoint& globalPos, const QWidget* field);
 
     QAction* m_copyAll = nullptr;  // Ctrl+C
     QAction* m_copyMenu = nullptr; // Shift+F10
+    QWidget* m_announcement = nullptr;
 };
 
 } // namespace platform

@@ -13,6 +13,8 @@ PictureBox::PictureBox(const Picture& picture, QWidget* parent)
     setLineWidth(2);
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Base);
+    setAccessibleName(QString::fromUtf8(picture.description.data(),
+                                        static_cast<qsizetype>(picture.description.size())));
 }
 
 void PictureBox::paintEvent(QPaintEvent* event)

@@ -63,15 +63,23 @@ void TextBox::SetEnabled(bool enabled) { setEnabled(enabled); }
 void TextBox::SetSelLength(int length)
 {
     const int start = hasSelectedText() ? selectionStart() : cursorPosition();
-    setSelection(start, std::clamp(length, 0, static_cast<int>(text().size()) - start));
+    const int selected = std::clamp(length, 0, static_cast<int>(text().size()) - start);
+    // Selecting what is selected already would only move the caret about.
+    if (selected != selectedText().size() || (selected > 0 && selectionStart() != start))
+        setSelection(start, selected);
 }
 
 void TextBox::focusInEvent(QFocusEvent* event)
 {
     // QLineEdit selects everything on Tab and forgets the selection start on
     // leaving; here the start stays where it was, and GotFocus decides the rest.
+    // Screen readers hear of the focus only after this, so the caret and the
+    // selection move only where they must: told of extra caret moves first,
+    // Orca moves its focus silently and never names the field.
     QLineEdit::focusInEvent(event);
-    setCursorPosition(m_selStart);
+    const int start = hasSelectedText() ? selectionStart() : cursorPosition();
+    if (start != m_selStart)
+        setCursorPosition(m_selStart);
     Q_EMIT GotFocus();
     m_keepFocusSelection = event->reason() == Qt::MouseFocusReason && hasSelectedText();
 }

@@ -32,6 +32,7 @@ private Q_SLOTS:
     void accessKeysClickTheButtons();
     void accessibleNames_data();
     void accessibleNames();
+    void neuIsAnnounced();
     void copyingValues_data();
     void copyingValues();
     void endeEndsTheEventLoop();
@@ -154,25 +155,69 @@ void TestCommands::accessKeysClickTheButtons()
 void TestCommands::accessibleNames_data()
 {
     QTest::addColumn<QString>("control");
+    QTest::addColumn<int>("role");
     QTest::addColumn<QString>("name");
-    QTest::newRow("angle") << u"txt_winkel"_s << u"Winkel (alpha)"_s;
-    QTest::newRow("adjacent leg") << u"txt_an"_s << u"Ankathete"_s;
-    QTest::newRow("opposite leg") << u"txt_ge"_s << u"Gegenkathete"_s;
-    QTest::newRow("hypotenuse") << u"txt_hyp"_s << u"Hypotenuse"_s;
-    QTest::newRow("Berechnen") << u"cmd_rechnen"_s << u"Berechnen"_s;
-    QTest::newRow("Neu") << u"cmd_neu"_s << u"Neu"_s;
-    QTest::newRow("Ende") << u"cmd_ende"_s << u"Ende"_s;
+    QTest::addColumn<QString>("description");
+    // A window, not a filler, so that screen readers read its title and what to do.
+    QTest::newRow("window") << u"dreieckrechner"_s << int(QAccessible::Window)
+                            << u"Berechnungen im rechtwinkligen Dreieck"_s
+                            << u"Bitte 2 bekannte Werte eingeben !"_s;
+    // Spoken without the parentheses the label draws.
+    QTest::newRow("angle") << u"txt_winkel"_s << int(QAccessible::EditableText) << u"Winkel alpha"_s
+                           << QString();
+    QTest::newRow("angle's label")
+        << u"Label1"_s << int(QAccessible::StaticText) << u"Winkel alpha"_s << QString();
+    QTest::newRow("adjacent leg") << u"txt_an"_s << int(QAccessible::EditableText) << u"Ankathete"_s
+                                  << QString();
+    QTest::newRow("opposite leg") << u"txt_ge"_s << int(QAccessible::EditableText)
+                                  << u"Gegenkathete"_s << QString();
+    QTest::newRow("hypotenuse") << u"txt_hyp"_s << int(QAccessible::EditableText) << u"Hypotenuse"_s
+                                << QString();
+    QTest::newRow("Berechnen") << u"cmd_rechnen"_s << int(QAccessible::Button) << u"Berechnen"_s
+                               << QString();
+    QTest::newRow("Neu") << u"cmd_neu"_s << int(QAccessible::Button) << u"Neu"_s << QString();
+    QTest::newRow("Ende") << u"cmd_ende"_s << int(QAccessible::Button) << u"Ende"_s << QString();
+    QTest::newRow("diagram")
+        << u"Picture1"_s << int(QAccessible::Graphic)
+        << u"Skizze: ein rechtwinkliges Dreieck, der rechte Winkel unten links, "
+           "der Winkel alpha unten rechts. Die Ankathete liegt unten waagerecht, "
+           "die Gegenkathete links senkrecht, die Hypotenuse führt schräg von oben "
+           "links nach unten rechts. Darunter: Sinus alpha gleich Gegenkathete durch "
+           "Hypotenuse, Kosinus alpha gleich Ankathete durch Hypotenuse, Tangens "
+           "alpha gleich Gegenkathete durch Ankathete, Kotangens alpha gleich "
+           "Ankathete durch Gegenkathete."_s
+        << QString();
 }
 
 void TestCommands::accessibleNames()
 {
     QFETCH(QString, control);
+    QFETCH(int, role);
     QFETCH(QString, name);
-    auto* widget = window().findChild<QWidget*>(control);
+    QFETCH(QString, description);
+    QWidget* const widget =
+        control == window().objectName() ? &window() : window().findChild<QWidget*>(control);
     QVERIFY(widget != nullptr);
     QAccessibleInterface* const accessible = QAccessible::queryAccessibleInterface(widget);
     QVERIFY(accessible != nullptr);
+    QCOMPARE(int(accessible->role()), role);
     QCOMPARE(accessible->text(QAccessible::Name), name);
+    QCOMPARE(accessible->text(QAccessible::Description), description);
+}
+
+void TestCommands::neuIsAnnounced()
+{
+    enter({"30", "5", "?", "?"});
+    window().cmd_rechnen.click();
+    auto* announcement = window().findChild<QWidget*>(u"announcement"_s);
+    QVERIFY(!announcement->isVisible());
+    window().cmd_neu.click();
+    // Shown, a notification is spoken at once; it draws nothing.
+    QVERIFY(announcement->isVisible());
+    QAccessibleInterface* const accessible = QAccessible::queryAccessibleInterface(announcement);
+    QCOMPARE(accessible->role(), QAccessible::Notification);
+    QCOMPARE(accessible->text(QAccessible::Name), u"Alle Felder zurückgesetzt"_s);
+    QCOMPARE(announcement->size(), QSize(1, 1));
 }
 
 void TestCommands::copyingValues_data()

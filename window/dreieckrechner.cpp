@@ -123,6 +123,8 @@ void dreieckrechner::cmd_neu_Click()
     for (platform::TextBox* feld : {&txt_an, &txt_ge, &txt_hyp, &txt_winkel})
         feld->SetText(unbekannt.toString());
     eingaben_freigeben(true);
+    // Neu leaves the focus where it is, so nothing else would say it.
+    Announce(QStringLiteral("Alle Felder zurückgesetzt"));
 }
 
 void dreieckrechner::cmd_ende_Click() { platform::End(); }

@@ -12,6 +12,13 @@ namespace assets {
 // pixels. Painted as vectors, so it is sharp at every scale.
 void dreieck_zeichnen(QPainter& painter);
 
-inline constexpr platform::Picture dreieck{200, 176, &dreieck_zeichnen};
+inline constexpr platform::Picture dreieck{
+    200, 176, &dreieck_zeichnen,
+    "Skizze: ein rechtwinkliges Dreieck, der rechte Winkel unten links, der Winkel alpha "
+    "unten rechts. Die Ankathete liegt unten waagerecht, die Gegenkathete links senkrecht, "
+    "die Hypotenuse führt schräg von oben links nach unten rechts. Darunter: Sinus alpha "
+    "gleich Gegenkathete durch Hypotenuse, Kosinus alpha gleich Ankathete durch Hypotenuse, "
+    "Tangens alpha gleich Gegenkathete durch Ankathete, Kotangens alpha gleich Ankathete "
+    "durch Gegenkathete."};
 
 } // namespace assets

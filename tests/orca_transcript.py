@@ -1,0 +1,166 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""What the Orca screen reader says while the calculator is worked by keys alone.
+
+Starts its own Xvfb with openbox, one private session bus for Orca, the
+accessibility bus and the program, a German speech-dispatcher whose voice
+writes to ALSA's null device, and Orca with a debug log; then presses the keys
+of a calculation and prints, per step, every utterance Orca made (its
+`SPEECH OUTPUT` lines). Needs the packages orca, speech-dispatcher,
+speech-dispatcher-espeak-ng, espeak-ng, dconf-cli, gsettings-desktop-schemas
+and a de_DE.UTF-8 locale, besides those of the other X tests.
+
+    /usr/bin/python3 tests/orca_transcript.py [PROGRAM]
+"""
+
+import os
+import re
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+
+PROGRAM = sys.argv[1] if len(sys.argv) > 1 else os.environ.get("DREIECKRECHNER", "build/dreieckrechner")
+SETTLE = 2.0  # seconds Orca gets after each key
+
+# What a blind user does: each step's keys, and what the step is.
+STEPS = [
+    ([], "the window opens"),
+    (["Tab"], "Tab to Ankathete"),
+    (["shift+Tab"], "back to Winkel"),
+    (["3", "0", "Tab", "5"], "30 and 5 typed"),
+    (["alt+b"], "Berechnen"),
+    (["KP_Enter"], "where am I"),
+    (["Insert+KP_Enter"], "read title"),
+    (["alt+n"], "Neu"),
+    (["alt+b"], "Berechnen with too few values"),
+    (["Return"], "the error box closed"),
+]
+
+
+def wait_for(predicate, what, timeout=30.0):
+    deadline = time.monotonic() + timeout
+    while not (value := predicate()):
+        if time.monotonic() > deadline:
+            raise TimeoutError(f"timed out waiting for {what}")
+        time.sleep(0.1)
+    return value
+
+
+class OrcaSession:
+    def __init__(self, program):
+        self.program = program
+        self.processes = []
+        self.root = tempfile.mkdtemp(prefix="dreieck-orca-")
+        os.chmod(self.root, 0o700)
+
+    def spawn(self, argv, **kwargs):
+        errors = open(os.path.join(self.root, os.path.basename(argv[-1]) + ".err"), "w")
+        process = subprocess.Popen(argv, env=self.env, start_new_session=True, stdin=subprocess.DEVNULL,
+                                   stdout=subprocess.DEVNULL, stderr=errors, **kwargs)
+        self.processes.append(process)
+        return process
+
+    def run(self, *argv):
+        subprocess.run(argv, env=self.env, check=True, capture_output=True)
+
+    def start(self):
+        home = os.path.join(self.root, "home")
+        runtime = os.path.join(self.root, "runtime")
+        os.makedirs(home)
+        os.makedirs(runtime, mode=0o700)
+        self.env = {"PATH": "/usr/bin:/bin", "HOME": home, "XDG_RUNTIME_DIR": runtime,
+                    "XDG_CONFIG_HOME": os.path.join(home, ".config"), "LANG": "de_DE.UTF-8",
+                    "LC_ALL": "de_DE.UTF-8", "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1", "QT_ACCESSIBILITY": "1"}
+        read_end, write_end = os.pipe()
+        self.spawn(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+                   pass_fds=[write_end])
+        os.close(write_end)
+        with os.fdopen(read_end) as display:
+            self.env["DISPLAY"] = ":" + display.readline().strip()
+        bus = subprocess.run(["dbus-daemon", "--session", "--fork", "--print-address=1", "--print-pid=1"],
+                             env=self.env, check=True, capture_output=True, text=True).stdout.split()
+        self.bus_pid = int(bus[1])
+        self.env["DBUS_SESSION_BUS_ADDRESS"] = bus[0]
+        self.spawn(["openbox"])
+        self.spawn(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
+        self.run("gsettings", "set", "org.gnome.desktop.interface", "toolkit-accessibility", "true")
+        wait_for(lambda: subprocess.run(
+            ["gdbus", "call", "--session", "--dest", "org.a11y.Bus", "--object-path", "/org/a11y/bus",
+             "--method", "org.freedesktop.DBus.Properties.Set", "org.a11y.Status", "IsEnabled", "<true>"],
+            env=self.env, capture_output=True).returncode == 0, "the accessibility bus")
+
+        # Speech without a sound card: espeak-ng in German into ALSA's null device.
+        speech = os.path.join(home, ".config", "speech-dispatcher")
+        shutil.copytree("/etc/speech-dispatcher", speech)
+        with open(os.path.join(speech, "speechd.conf"), "a") as conf:
+            conf.write('\nAudioOutputMethod "alsa"\nAudioALSADevice "default"\nDefaultModule espeak-ng\n'
+                       'DefaultLanguage "de"\n')
+        with open(os.path.join(home, ".asoundrc"), "w") as asound:
+            asound.write('pcm.!default { type file slave.pcm "null" file "/dev/null" format "raw" }\n')
+
+        # Orca's debug log, written line by line so that it can be read live.
+        orca = os.path.join(self.root, "orca")
+        with open("/usr/bin/orca") as source, open(orca, "w") as copy:
+            copy.write(source.read().replace("open(args.debug_file, 'w')",
+                                             "open(args.debug_file, 'w', buffering=1)"))
+        self.log = os.path.join(self.root, "orca.log")
+        self.orca = self.spawn(["/usr/bin/python3", orca, "--debug-file=" + self.log])
+        wait_for(lambda: self.said(), "Orca's first words", timeout=60)
+        self.app = self.spawn([self.program])
+        wait_for(lambda: subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(self.app.pid)],
+                                        env=self.env, capture_output=True).stdout.strip(), "the window")
+
+    def said(self):
+        try:
+            with open(self.log, errors="replace") as log:
+                return re.findall(r"SPEECH OUTPUT: '(.*?)' ?\{", log.read())
+        except FileNotFoundError:
+            return []
+
+    def keys(self, keys):
+        for key in keys:
+            self.run("xdotool", "key", "--clearmodifiers", key)
+            time.sleep(0.3)
+
+    def stop(self):
+        for process in reversed(self.processes):
+            try:
+                os.killpg(process.pid, signal.SIGTERM)
+                process.wait(timeout=3)
+            except (ProcessLookupError, PermissionError, subprocess.TimeoutExpired):
+                try:  # Orca has been seen to ignore SIGTERM
+                    os.killpg(process.pid, signal.SIGKILL)
+                except (ProcessLookupError, PermissionError):
+                    pass
+        if getattr(self, "bus_pid", None):
+            try:
+                os.kill(self.bus_pid, signal.SIGTERM)
+            except ProcessLookupError:
+                pass
+        if not os.environ.get("ORCA_KEEP"):
+            shutil.rmtree(self.root, ignore_errors=True)
+
+
+def transcript(program):
+    """Per step: its name and the utterances Orca made during it."""
+    session = OrcaSession(program)
+    steps = []
+    try:
+        session.start()
+        for keys, what in STEPS:
+            before = len(session.said())
+            session.keys(keys)
+            time.sleep(SETTLE)
+            steps.append((what, session.said()[before:]))
+    finally:
+        session.stop()
+    return steps
+
+
+if __name__ == "__main__":
+    for what, utterances in transcript(PROGRAM):
+        print(f"{what}:")
+        for utterance in utterances:
+            print(f"    {utterance}")
