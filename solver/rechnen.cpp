@@ -40,7 +40,7 @@ bool ist_unbekannt(const platform::TextBox& feld) { return feld.Text() == unbeka
 
 double gelesen(const platform::TextBox& feld) { return std::fabs(Val(feld.Text())); }
 
-constexpr double rechter_winkel = 90;
+constexpr int rechter_winkel = 90;
 
 } // namespace
 

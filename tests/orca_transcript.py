@@ -5,11 +5,13 @@ Starts its own Xvfb with openbox, one private session bus for Orca, the
 accessibility bus and the program, a German speech-dispatcher whose voice
 writes to ALSA's null device, and Orca with a debug log; then presses the keys
 of a calculation and prints, per step, every utterance Orca made (its
-`SPEECH OUTPUT` lines). Needs the packages orca, speech-dispatcher,
-speech-dispatcher-espeak-ng, espeak-ng, dconf-cli, gsettings-desktop-schemas
-and a de_DE.UTF-8 locale, besides those of the other X tests.
+`SPEECH OUTPUT` lines). With --check it fails unless each step said what a
+blind user needs to hear. Needs the packages orca, speech-dispatcher,
+speech-dispatcher-espeak-ng, espeak-ng, dconf-cli and
+gsettings-desktop-schemas besides those of the other X tests; Orca's own
+words are German where a de_DE.UTF-8 locale is installed.
 
-    /usr/bin/python3 tests/orca_transcript.py [PROGRAM]
+    /usr/bin/python3 tests/orca_transcript.py [--check] [PROGRAM]
 """
 
 import os
@@ -21,21 +23,25 @@ import sys
 import tempfile
 import time
 
-PROGRAM = sys.argv[1] if len(sys.argv) > 1 else os.environ.get("DREIECKRECHNER", "build/dreieckrechner")
+ARGS = [arg for arg in sys.argv[1:] if arg != "--check"]
+PROGRAM = ARGS[0] if ARGS else os.environ.get("DREIECKRECHNER", "build/dreieckrechner")
 SETTLE = 2.0  # seconds Orca gets after each key
 
-# What a blind user does: each step's keys, and what the step is.
+# What a blind user does: each step's keys, what the step is, and the
+# program's words that Orca must say in it, whatever Orca's own language.
+RESULTS = "Winkel alpha 30, Ankathete 5, Gegenkathete 2,8868, Hypotenuse 5,7735"
 STEPS = [
-    ([], "the window opens"),
-    (["Tab"], "Tab to Ankathete"),
-    (["shift+Tab"], "back to Winkel"),
-    (["3", "0", "Tab", "5"], "30 and 5 typed"),
-    (["alt+b"], "Berechnen"),
-    (["KP_Enter"], "where am I"),
-    (["Insert+KP_Enter"], "read title"),
-    (["alt+n"], "Neu"),
-    (["alt+b"], "Berechnen with too few values"),
-    (["Return"], "the error box closed"),
+    ([], "the window opens", ["Berechnungen im rechtwinkligen Dreieck", "Bitte 2 bekannte Werte eingeben !",
+                              "Winkel alpha"]),
+    (["Tab"], "Tab to Ankathete", ["Ankathete"]),
+    (["shift+Tab"], "back to Winkel", ["Winkel alpha"]),
+    (["3", "0", "Tab", "5"], "30 and 5 typed", []),
+    (["alt+b"], "Berechnen", ["Neu", RESULTS]),
+    (["KP_Enter"], "where am I", [RESULTS]),
+    (["Insert+KP_Enter"], "read title", ["Berechnungen im rechtwinkligen Dreieck"]),
+    (["alt+n"], "Neu", ["Alle Felder zurückgesetzt"]),
+    (["alt+b"], "Berechnen with too few values", ["Eingabefehler", "Bitte mindestens 2 Werte angeben"]),
+    (["Return"], "the error box closed", []),
 ]
 
 
@@ -149,7 +155,7 @@ def transcript(program):
     steps = []
     try:
         session.start()
-        for keys, what in STEPS:
+        for keys, what, _ in STEPS:
             before = len(session.said())
             session.keys(keys)
             time.sleep(SETTLE)
@@ -160,7 +166,13 @@ def transcript(program):
 
 
 if __name__ == "__main__":
-    for what, utterances in transcript(PROGRAM):
+    missing = []
+    for (what, utterances), (_, _, expected) in zip(transcript(PROGRAM), STEPS):
         print(f"{what}:")
         for utterance in utterances:
             print(f"    {utterance}")
+        spoken = " ".join(utterances)
+        missing += [f"{what}: {words!r}" for words in expected if words not in spoken]
+    if "--check" in sys.argv and missing:
+        print("FAIL: Orca did not say", "; ".join(missing))
+        sys.exit(1)
