@@ -108,8 +108,11 @@ constexpr long double unitRoundoff = std::numeric_limits<double>::epsilon() / 2;
 // arithmetic knows more of it.
 Big typedDegrees(const QString& text)
 {
+    // Far beyond any valid angle the program reports, whatever the digits; and
+    // the sine of a huge exact angle would take MPFR ages.
+    constexpr double beyondAnyAngle = 1e6;
     const double read = std::fabs(platform::Val(text));
-    if (read < std::numeric_limits<double>::min())
+    if (read < std::numeric_limits<double>::min() || !(read < beyondAnyAngle))
         return read;
     std::string s;
     for (const QChar c : text) {
