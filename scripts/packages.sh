@@ -5,4 +5,5 @@ build_packages=(build-essential cmake libgl-dev libfontconfig-dev qt6-base-dev q
 test_packages=(xvfb xauth xdotool xclip imagemagick dbus dbus-x11 at-spi2-core python3 python3-pyatspi
                dpkg-dev desktop-file-utils appstream libbenchmark-dev
                clang-14 libclang-rt-14-dev clang-format-14 clang-tidy-14
-               libmpfr-dev pkgconf openbox x11-utils qt6-gtk-platformtheme weston lintian devscripts man-db)
+               libmpfr-dev pkgconf openbox x11-utils qt6-gtk-platformtheme weston lintian devscripts man-db
+               orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng dconf-cli gsettings-desktop-schemas)
