@@ -72,7 +72,7 @@ Dreieck mit_winkel(FallMitWinkel fall, Winkel winkel, double an, double ge, doub
 Dreieck ohne_winkel(FallOhneWinkel fall, double an, double ge, double hyp)
 {
     switch (fall) {
-    case FallOhneWinkel::AG: return {an, ge, std::hypot(an, ge), winkel_grad(an, ge)};
+    case FallOhneWinkel::AG: return {an, ge, hypotenuse(an, ge), winkel_grad(an, ge)};
     case FallOhneWinkel::AH: {
         const double gegenkathete = kathete(hyp, an);
         return {an, gegenkathete, hyp, winkel_grad(an, gegenkathete)};
@@ -90,6 +90,9 @@ double winkel_grad(double an, double ge)
     const double w = std::atan2(ge, an);
     return std::fma(w, grad_je_bogen, w * grad_je_bogen_rest);
 }
+
+// Without overflow or underflow of the squares.
+double hypotenuse(double an, double ge) { return std::hypot(an, ge); }
 
 // sqrt(h - x) * sqrt(h + x) keeps the digits that h^2 - x^2 cancels away when
 // x is close to h; scaling by a power of two, which is exact, keeps h + x from

@@ -45,6 +45,9 @@ enum class FallOhneWinkel { AG, AH, GH };
 // The angle alpha in degrees from the two legs.
 [[nodiscard]] double winkel_grad(double an, double ge);
 
+// The hypotenuse from the two legs.
+[[nodiscard]] double hypotenuse(double an, double ge);
+
 // The missing leg from the hypotenuse h and the other leg x < h.
 [[nodiscard]] double kathete(double h, double x);
 

@@ -106,7 +106,7 @@ void dreieckrechner::rechnen_ohne_winkel()
             melden(groesser_null);
             return;
         }
-        hyp = Round(formeln::ohne_winkel(fall, an, ge, hyp).hyp, 4);
+        hyp = Round(formeln::hypotenuse(an, ge), 4);
         if (!endlich({hyp})) {
             melden(ausserhalb);
             return;
@@ -123,7 +123,7 @@ void dreieckrechner::rechnen_ohne_winkel()
             melden(QStringLiteral("Ankathete kann nicht >= Hypotenuse sein"));
             return;
         }
-        ge = formeln::ohne_winkel(fall, an, ge, hyp).ge;
+        ge = formeln::kathete(hyp, an);
         winkel_berechnen(an, ge);
         txt_ge.SetText(Round(ge, 4));
     } else {
@@ -136,7 +136,7 @@ void dreieckrechner::rechnen_ohne_winkel()
             melden(QStringLiteral("Gegenkathete kann nicht >= Hypotenuse sein"));
             return;
         }
-        an = formeln::ohne_winkel(fall, an, ge, hyp).an;
+        an = formeln::kathete(hyp, ge);
         winkel_berechnen(an, ge);
         txt_an.SetText(Round(an, 4));
     }
