@@ -6,4 +6,5 @@ test_packages=(xvfb xauth xdotool xclip imagemagick dbus dbus-x11 at-spi2-core p
                dpkg-dev desktop-file-utils appstream libbenchmark-dev
                clang-14 libclang-rt-14-dev clang-format-14 clang-tidy-14
                libmpfr-dev pkgconf openbox x11-utils qt6-gtk-platformtheme weston lintian devscripts man-db
-               orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng dconf-cli gsettings-desktop-schemas)
+               orca python3-speechd speech-dispatcher speech-dispatcher-espeak-ng espeak-ng libglib2.0-bin dconf-cli
+               gsettings-desktop-schemas)
