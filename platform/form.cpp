@@ -174,18 +174,18 @@ void Form::contextMenuEvent(QContextMenuEvent* event)
         event->ignore();
         return;
     }
-    const QWidget* field = event->reason() == QContextMenuEvent::Mouse
+    const TextBox* field = event->reason() == QContextMenuEvent::Mouse
                                ? qobject_cast<const TextBox*>(childAt(event->pos()))
                                : nullptr;
     showCopyMenu(event->globalPos(), field);
 }
 
-void Form::showCopyMenu(const QPoint& globalPos, const QWidget* field)
+void Form::showCopyMenu(const QPoint& globalPos, const TextBox* field)
 {
     auto* menu = new QMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    if (const auto* box = qobject_cast<const TextBox*>(field)) {
-        const QString value = box->Text();
+    if (field != nullptr) {
+        const QString value = field->Text();
         menu->addAction(QStringLiteral("Wert kopieren"), this, [value] { copy(value); });
     }
     menu->addAction(QStringLiteral("Alle Werte kopieren"), this, [this] { copy(FieldValues()); });

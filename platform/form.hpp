@@ -11,6 +11,8 @@ class QPainter;
 
 namespace platform {
 
+class TextBox;
+
 // Layout data is kept in twips, 1/1440 inch; at 96 dpi that is 15 twips a
 // pixel, and Qt's device-pixel ratio takes it from logical pixels to the screen.
 inline constexpr int twipsPerPixel = 15;
@@ -111,7 +113,7 @@ protected:
 private:
     void addControl(const ControlPlace& entry);
     // The copy menu at a screen position, with "Wert kopieren" when a field is given.
-    void showCopyMenu(const QPoint& globalPos, const QWidget* field);
+    void showCopyMenu(const QPoint& globalPos, const TextBox* field);
 
     QAction* m_copyAll = nullptr;  // Ctrl+C
     QAction* m_copyMenu = nullptr; // Shift+F10
