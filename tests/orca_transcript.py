@@ -114,6 +114,8 @@ class OrcaSession:
         self.log = os.path.join(self.root, "orca.log")
         self.orca = self.spawn(["/usr/bin/python3", orca, "--debug-file=" + self.log])
         wait_for(lambda: self.said(), "Orca's first words", timeout=60)
+        # Orca may speak the window before it is seen mapped: count from here.
+        self.heard = len(self.said())
         self.app = self.spawn([self.program])
         wait_for(lambda: subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(self.app.pid)],
                                         env=self.env, capture_output=True).stdout.strip(), "the window")
@@ -156,10 +158,11 @@ def transcript(program):
     try:
         session.start()
         for keys, what, _ in STEPS:
-            before = len(session.said())
             session.keys(keys)
             time.sleep(SETTLE)
-            steps.append((what, session.said()[before:]))
+            said = session.said()
+            steps.append((what, said[session.heard:]))
+            session.heard = len(said)
     finally:
         session.stop()
     return steps
