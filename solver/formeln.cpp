@@ -61,26 +61,12 @@ Dreieck mit_winkel(FallMitWinkel fall, Winkel winkel, double an, double ge, doub
 {
     const Winkelfunktionen f = winkelfunktionen(winkel);
     switch (fall) {
-    case FallMitWinkel::A: return {an, an * f.tan, an / f.cos, winkel.grad};
-    case FallMitWinkel::G: return {ge / f.tan, ge, ge / f.sin, winkel.grad};
+    case FallMitWinkel::A: return {an, an * f.tan, an / f.cos};
+    case FallMitWinkel::G: return {ge / f.tan, ge, ge / f.sin};
     case FallMitWinkel::H: break;
     }
     // Legs no longer than the hypotenuse always fit.
-    return {hyp * f.cos, hyp * f.sin, hyp, winkel.grad};
-}
-
-Dreieck ohne_winkel(FallOhneWinkel fall, double an, double ge, double hyp)
-{
-    switch (fall) {
-    case FallOhneWinkel::AG: return {an, ge, hypotenuse(an, ge), winkel_grad(an, ge)};
-    case FallOhneWinkel::AH: {
-        const double gegenkathete = kathete(hyp, an);
-        return {an, gegenkathete, hyp, winkel_grad(an, gegenkathete)};
-    }
-    case FallOhneWinkel::GH: break;
-    }
-    const double ankathete = kathete(hyp, ge);
-    return {ankathete, ge, hyp, winkel_grad(ankathete, ge)};
+    return {hyp * f.cos, hyp * f.sin, hyp};
 }
 
 double winkel_grad(double an, double ge)

@@ -16,10 +16,9 @@ struct Winkel {
 };
 
 struct Dreieck {
-    double an = 0;   // adjacent leg (Ankathete)
-    double ge = 0;   // opposite leg (Gegenkathete)
-    double hyp = 0;  // hypotenuse
-    double grad = 0; // angle alpha in degrees, unrounded
+    double an = 0;  // adjacent leg (Ankathete)
+    double ge = 0;  // opposite leg (Gegenkathete)
+    double hyp = 0; // hypotenuse
 };
 
 // With the angle given, two unknown side fields name the known side; any
@@ -34,13 +33,9 @@ enum class FallOhneWinkel { AG, AH, GH };
                                               bool hyp_unbekannt);
 
 // The two sides the case does not know, from the one it knows and the angle
-// (0 < grad < 90); the known side and the angle are passed through.
+// (0 < grad < 90); the known side is passed through.
 [[nodiscard]] Dreieck mit_winkel(FallMitWinkel fall, Winkel winkel, double an, double ge,
                                  double hyp);
-
-// The missing side and the angle from two sides (all positive, a leg shorter
-// than the hypotenuse); the known sides are passed through.
-[[nodiscard]] Dreieck ohne_winkel(FallOhneWinkel fall, double an, double ge, double hyp);
 
 // The angle alpha in degrees from the two legs.
 [[nodiscard]] double winkel_grad(double an, double ge);

@@ -102,12 +102,19 @@ std::array<double, 4> byTheFormulas(const Texts& input)
     const bool an = unknown(input[1]);
     const bool ge = unknown(input[2]);
     const bool hyp = unknown(input[3]);
-    const formeln::Dreieck d =
-        unknown(input[0])
-            ? formeln::ohne_winkel(formeln::fall_ohne_winkel(an, ge, hyp), v[1], v[2], v[3])
-            : formeln::mit_winkel(formeln::fall_mit_winkel(an, ge, hyp),
-                                  {v[0], platform::ComplementOf(input[0], 90)}, v[1], v[2], v[3]);
-    return {d.grad, d.an, d.ge, d.hyp};
+    if (!unknown(input[0])) {
+        const formeln::Dreieck d =
+            formeln::mit_winkel(formeln::fall_mit_winkel(an, ge, hyp),
+                                {v[0], platform::ComplementOf(input[0], 90)}, v[1], v[2], v[3]);
+        return {v[0], d.an, d.ge, d.hyp};
+    }
+    switch (formeln::fall_ohne_winkel(an, ge, hyp)) {
+    case formeln::FallOhneWinkel::AG: v[3] = formeln::hypotenuse(v[1], v[2]); break;
+    case formeln::FallOhneWinkel::AH: v[2] = formeln::kathete(v[3], v[1]); break;
+    case formeln::FallOhneWinkel::GH: v[1] = formeln::kathete(v[3], v[2]); break;
+    }
+    v[0] = formeln::winkel_grad(v[1], v[2]);
+    return v;
 }
 
 QString shown(double value) { return platform::Str(platform::Round(value, 4), QLocale::c()); }
