@@ -110,11 +110,7 @@ QFont fontFor(const Face& face)
 
 Form::Form(const FormTable& form)
 {
-    static const bool accessibleRoles = [] {
-        QAccessible::installFactory(accessibleFor);
-        return true;
-    }();
-    Q_UNUSED(accessibleRoles)
+    QAccessible::installFactory(accessibleFor); // once: Qt skips a factory it has
     setObjectName(fromUtf8(form.name));
     setWindowTitle(fromUtf8(form.caption));
     setAccessibleDescription(fromUtf8(form.description));
