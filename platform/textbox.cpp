@@ -14,6 +14,7 @@
 #include <QKeyEvent>
 #include <QLocale>
 #include <QMenu>
+#include <QMetaMethod>
 #include <QMimeData>
 #include <QMouseEvent>
 
@@ -69,8 +70,26 @@ void TextBox::SetSelLength(int length)
         setSelection(start, selected);
 }
 
+namespace {
+
+// A popup (the field's own menu) and another window take the focus only for a
+// while; it comes back by the same reason, with the caret and the selection
+// as the user left them.
+bool lentFocus(Qt::FocusReason reason)
+{
+    return reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason;
+}
+
+} // namespace
+
 void TextBox::focusInEvent(QFocusEvent* event)
 {
+    // Focus that only comes back is no GotFocus: selecting from the caret
+    // then would have the next key or paste replace what the user typed.
+    if (std::exchange(m_focusLent, false) && lentFocus(event->reason())) {
+        QLineEdit::focusInEvent(event);
+        return;
+    }
     // QLineEdit selects everything on Tab and forgets the selection start on
     // leaving; here the start stays where it was, and GotFocus decides the rest.
     // Screen readers hear of the focus only after this, so the caret and the
@@ -87,6 +106,7 @@ void TextBox::focusInEvent(QFocusEvent* event)
 void TextBox::focusOutEvent(QFocusEvent* event)
 {
     m_selStart = hasSelectedText() ? selectionStart() : cursorPosition();
+    m_focusLent = lentFocus(event->reason());
     QLineEdit::focusOutEvent(event);
 }
 
@@ -134,17 +154,27 @@ void TextBox::contextMenuEvent(QContextMenuEvent* event)
 {
     GermanQtTexts();
     QMenu* menu = createStandardContextMenu();
-    // Qt 6.4 tells the menu's Paste only by its text, translated as Qt does.
-    const QString paste = QLineEdit::tr("&Paste");
     for (QAction* action : menu->actions()) {
-        if (action->text().startsWith(paste)) {
-            action->disconnect(this);
+        if (takePasteFrom(action)) {
+            action->setObjectName(QStringLiteral("edit-paste"));
             connect(action, &QAction::triggered, this,
                     [this] { insertPasted(QClipboard::Clipboard); });
         }
     }
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(event->globalPos());
+}
+
+bool TextBox::takePasteFrom(QAction* action)
+{
+    // The menu's Paste is the entry Qt connects to paste(): by name in Qt 6.4,
+    // by member function in Qt 6.8. Its text is translated, so it tells nothing.
+    static const QMetaMethod paste =
+        staticMetaObject.method(staticMetaObject.indexOfSlot("paste()"));
+    const bool byName =
+        disconnect(action, QMetaMethod::fromSignal(&QAction::triggered), this, paste);
+    const bool byMember = disconnect(action, &QAction::triggered, this, &QLineEdit::paste);
+    return byName || byMember;
 }
 
 void TextBox::dropEvent(QDropEvent* event)

@@ -52,6 +52,8 @@ private:
     // field's, and the lock shows in their background. Follows theme changes.
     void readableWhenLocked();
     [[nodiscard]] bool showsMarker() const;
+    // Whether a context-menu entry is Qt's Paste; if so, it no longer pastes.
+    [[nodiscard]] bool takePasteFrom(QAction* action);
     // Inserts the clipboard's or the X selection's text, made fit for a field.
     void insertPasted(QClipboard::Mode mode);
 
@@ -61,6 +63,9 @@ private:
     QString m_marker;
     int m_selStart = 0; // the selection start, kept while the field has no focus
     bool m_keepFocusSelection = false;
+    // The focus left for this field's own menu or another window, and comes
+    // back without the user having moved it.
+    bool m_focusLent = false;
     bool m_pressHandled = false; // a left press that set the selection itself
 };
 

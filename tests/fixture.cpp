@@ -64,15 +64,17 @@ bool WindowFixture::unlocked() const
     return all;
 }
 
-QMenu& WindowFixture::contextMenu(QWidget& control, QContextMenuEvent::Reason reason)
+QMenu* WindowFixture::contextMenu(QWidget& control, QContextMenuEvent::Reason reason)
 {
     const QPoint centre = control.rect().center();
     QContextMenuEvent event(reason, centre, control.mapToGlobal(centre));
     QApplication::sendEvent(&control, &event);
-    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-    if (menu == nullptr)
-        qFatal("no context menu");
-    return *menu;
+    return qobject_cast<QMenu*>(QApplication::activePopupWidget());
+}
+
+QAction* WindowFixture::pasteAction(const QMenu& menu)
+{
+    return menu.findChild<QAction*>(QStringLiteral("edit-paste"));
 }
 
 bool WindowFixture::locked() const

@@ -34,9 +34,13 @@ protected:
     // Whether the four fields and Berechnen are all enabled (or all disabled).
     [[nodiscard]] bool unlocked() const;
     [[nodiscard]] bool locked() const;
-    // Opens a control's context menu, as the menu key (or a right click) does.
-    static QMenu& contextMenu(QWidget& control,
+    // Opens a control's context menu, as the menu key (or a right click) does;
+    // the menu shown, or none.
+    static QMenu* contextMenu(QWidget& control,
                               QContextMenuEvent::Reason reason = QContextMenuEvent::Keyboard);
+
+    // A field's context-menu Paste (named "edit-paste", whatever the language).
+    static QAction* pasteAction(const QMenu& menu);
 
 private Q_SLOTS:
     void init();

@@ -122,13 +122,16 @@ void TestCommands::focusAfterBerechnen()
     QFETCH(QString, after);
     enter(input);
     auto* control = window().findChild<QWidget*>(focused);
+    QVERIFY(control != nullptr);
     control->setFocus();
     if (control == &window().cmd_rechnen)
         QTest::keyClick(control, Qt::Key_Space);
     else
         QTest::keyClick(&window(), Qt::Key_B, Qt::AltModifier);
-    QTRY_VERIFY(locked() || !reports().empty());
-    QCOMPARE(QApplication::focusWidget()->objectName(), after);
+    QVERIFY(QTest::qWaitFor([this] { return locked() || !reports().empty(); }));
+    const QWidget* const now = QApplication::focusWidget();
+    QVERIFY(now != nullptr);
+    QCOMPARE(now->objectName(), after);
 }
 
 void TestCommands::accessKeysClickTheButtons_data()
@@ -257,6 +260,7 @@ void TestCommands::copyingValues()
     if (result)
         window().cmd_rechnen.click();
     auto* target = window().findChild<QWidget*>(control);
+    QVERIFY(target != nullptr);
     if (target->isEnabled())
         target->setFocus();
     if (how == u"Ctrl+C")
@@ -264,11 +268,12 @@ void TestCommands::copyingValues()
     else if (how == u"Shift+F10")
         QTest::keyClick(target, Qt::Key_F10, Qt::ShiftModifier);
     if (!menu.isEmpty()) {
-        QMenu& shown =
-            how == u"Shift+F10"
-                ? *qobject_cast<QMenu*>(QApplication::activePopupWidget())
-                : contextMenu(*target, how == u"right click" ? QContextMenuEvent::Mouse
-                                                             : QContextMenuEvent::Keyboard);
+        if (how != u"Shift+F10")
+            contextMenu(*target, how == u"right click" ? QContextMenuEvent::Mouse
+                                                       : QContextMenuEvent::Keyboard);
+        auto* const popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(popup != nullptr);
+        QMenu& shown = *popup;
         QStringList items;
         for (const QAction* action : shown.actions())
             items << action->text();
@@ -344,7 +349,9 @@ void TestCommands::programIsNamedVersionedAndGerman()
     QCOMPARE(QApplication::applicationVersion(), u"1.00"_s);
     QCOMPARE(QGuiApplication::desktopFileName(), u"de.dreieckrechner.Dreieckrechner"_s);
     // Qt's own texts speak German too, from the first context menu on.
-    contextMenu(window().txt_an).close();
+    QMenu* const menu = contextMenu(window().txt_an);
+    QVERIFY(menu != nullptr);
+    menu->close();
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), u"Abbrechen"_s);
 }
 

@@ -36,6 +36,9 @@ private Q_SLOTS:
     void enterClicksNoButton();
     void tabOrder();
     void focusSelectsFromTheCaret();
+    void focusComingBack_data();
+    void focusComingBack();
+    void menuPastesAtTheCaret();
     void clickIntoAMarkerSelectsIt_data();
     void clickIntoAMarkerSelectsIt();
     void secondClickPlacesTheCaret();
@@ -195,6 +198,56 @@ void TestEntry::focusSelectsFromTheCaret()
     QCOMPARE(window().txt_an.selectionStart(), 3);
 }
 
+void TestEntry::focusComingBack_data()
+{
+    QTest::addColumn<Qt::FocusReason>("left");
+    QTest::addColumn<Qt::FocusReason>("back");
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("own menu closed") << Qt::PopupFocusReason << Qt::PopupFocusReason << u"3125"_s;
+    QTest::newRow("another window or desktop")
+        << Qt::ActiveWindowFocusReason << Qt::ActiveWindowFocusReason << u"3125"_s;
+    QTest::newRow("Tab away, Shift+Tab back")
+        << Qt::TabFocusReason << Qt::BacktabFocusReason << u"3"_s;
+    QTest::newRow("another window, then a click")
+        << Qt::ActiveWindowFocusReason << Qt::MouseFocusReason << u"3"_s;
+    QTest::newRow("locked, then the window active again")
+        << Qt::OtherFocusReason << Qt::ActiveWindowFocusReason << u"3"_s;
+}
+
+void TestEntry::focusComingBack()
+{
+    QFETCH(Qt::FocusReason, left);
+    QFETCH(Qt::FocusReason, back);
+    QFETCH(QString, typed);
+    platform::TextBox& field = window().txt_an;
+    field.setFocus();
+    QTest::keyClicks(&field, u"125"_s);
+    send(&field, {{Qt::Key_Home}});
+    QFocusEvent out(QEvent::FocusOut, left);
+    QApplication::sendEvent(&field, &out);
+    QFocusEvent in(QEvent::FocusIn, back);
+    QApplication::sendEvent(&field, &in);
+    QTest::keyClicks(&field, u"3"_s);
+    QCOMPARE(field.Text(), typed);
+}
+
+void TestEntry::menuPastesAtTheCaret()
+{
+    platform::TextBox& field = window().txt_an;
+    field.setFocus();
+    QTest::keyClicks(&field, u"125"_s);
+    send(&field, {{Qt::Key_Home}});
+    QGuiApplication::clipboard()->setText(u"9"_s);
+    QMenu* const menu = contextMenu(field, QContextMenuEvent::Mouse);
+    QVERIFY(menu != nullptr);
+    QAction* const paste = pasteAction(*menu);
+    QVERIFY(paste != nullptr);
+    menu->close(); // as a chosen entry does, before it acts
+    paste->trigger();
+    QTest::keyClicks(&field, u"0"_s);
+    QCOMPARE(field.Text(), u"90125"_s);
+}
+
 void TestEntry::clickIntoAMarkerSelectsIt_data()
 {
     QTest::addColumn<QString>("field");
@@ -257,12 +310,12 @@ void TestEntry::pasting()
     field.SetText(QString());
     field.setFocus();
     QGuiApplication::clipboard()->setText(pasted);
-    QMenu& menu = contextMenu(field);
-    for (QAction* action : menu.actions()) {
-        if (action->text().startsWith(QLineEdit::tr("&Paste"))) // German once loaded
-            action->trigger();
-    }
-    menu.close();
+    QMenu* const menu = contextMenu(field);
+    QVERIFY(menu != nullptr);
+    QAction* const paste = pasteAction(*menu);
+    QVERIFY(paste != nullptr);
+    paste->trigger();
+    menu->close();
     QCOMPARE(field.Text(), shown);
 
     // Drag and drop.

@@ -14,6 +14,8 @@ from xsession import Session, wait_for  # noqa: E402
 PROGRAM = os.environ.get("DREIECKRECHNER", "build/dreieckrechner")
 DESKTOP_FILE = os.environ.get("DESKTOP_FILE", os.path.join(os.path.dirname(__file__), "..", "packaging",
                                                            "de.dreieckrechner.Dreieckrechner.desktop"))
+# A German number format, as a German desktop would have it, unless told otherwise.
+LOCALE = os.environ.get("DREIECK_TEST_LOCALE", "de_DE.UTF-8")
 FIELDS = ("Winkel alpha", "Ankathete", "Gegenkathete", "Hypotenuse")
 
 
@@ -23,8 +25,7 @@ class Calculator(unittest.TestCase):
 
     @classmethod
     def setUpClass(cls):
-        # A German number format, as a German desktop would have it.
-        cls.session = Session(PROGRAM, {"LC_ALL": "de_DE.UTF-8"}).__enter__()
+        cls.session = Session(PROGRAM, {"LC_ALL": LOCALE}).__enter__()
         cls.addClassCleanup(cls.session.__exit__, None, None, None)
 
     def field(self, name):
@@ -222,10 +223,69 @@ class Calculator(unittest.TestCase):
         s.key("alt+n")
         self.wait_texts(["?", "?", "?", "?"])
 
+    def test_8_focus_coming_back_keeps_the_caret(self):
+        focus_coming_back_keeps_the_caret(self.session)
+
     def test_9_ende_quits(self):
         self.session.focus_window()
         self.session.key("alt+e")
         self.assertEqual(self.session.app.wait(timeout=5), 0)
+
+
+def focus_coming_back_keeps_the_caret(s):
+    """The field's own menu, or another window, takes the focus only for a while:
+    when it comes back, what the user typed is neither selected nor replaced."""
+    def field(name):
+        return s.control(name, "text")
+
+    def wait_text(name, expected):
+        wait_for(lambda: Session.text_of(field(name)) == expected,
+                 f"{name} to read {expected!r} (it reads {Session.text_of(field(name))!r})")
+
+    def click_into(name):
+        s.click(field(name))
+        wait_for(lambda: Session.focused(field(name)), f"the focus in {name}")
+
+    s.focus_window()
+    click_into("Winkel alpha")
+    s.type("12")
+    s.key("Home")
+    s.click(field("Winkel alpha"), button=3)
+    time.sleep(0.3)
+    s.key("Escape")
+    s.type("3")
+    wait_text("Winkel alpha", "312")
+
+    click_into("Ankathete")
+    s.type("125")
+    s.key("Home")
+    subprocess.run(["xclip", "-selection", "clipboard"], input="9", text=True, env=s.env, check=True)
+    s.click(field("Ankathete"), button=3)
+    time.sleep(0.3)
+    s.key("udiaeresis")  # Einfügen
+    wait_text("Ankathete", "9125")
+    s.type("0")
+    wait_text("Ankathete", "90125")
+
+    click_into("Gegenkathete")
+    s.type("1,5")
+    wait_text("Gegenkathete", "1.5")
+    s.key("Home")
+    # Another window takes the focus (a second calculator), then the user comes back.
+    other = subprocess.Popen([PROGRAM], env=s.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    try:
+        wait_for(lambda: subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(other.pid)],
+                                        env=s.env, capture_output=True).returncode == 0, "a second window")
+        wait_for(lambda: not Session.focused(field("Gegenkathete")), "the second window to take the focus")
+    finally:
+        other.terminate()
+        other.wait(timeout=5)
+    s.focus_window()
+    wait_for(lambda: Session.focused(field("Gegenkathete")), "the focus back in Gegenkathete")
+    s.type("3")
+    wait_text("Gegenkathete", "31.5")
+    s.key("alt+n")
+    wait_for(lambda: Session.text_of(field("Winkel alpha")) == "?", "Neu")
 
 
 if __name__ == "__main__":
