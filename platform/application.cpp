@@ -8,6 +8,8 @@
 
 #include <fontconfig/fontconfig.h>
 
+#include <clocale>
+
 namespace platform {
 
 void prepare()
@@ -21,7 +23,15 @@ void prepare()
     QApplication::setFont(fontFor(dialogFont));
 }
 
-std::jthread readFontConfiguration() { return std::jthread(FcInit); }
+std::jthread readFontConfiguration()
+{
+    // fontconfig reads the numbers in its files ("7.5") by the C library's
+    // locale, and QApplication sets that locale from the environment. Set
+    // first, it no longer changes under the font thread: a change halfway
+    // through a number made fontconfig drop a whole file of its rules.
+    std::setlocale(LC_ALL, "");
+    return std::jthread(FcInit);
+}
 
 void GermanQtTexts()
 {
