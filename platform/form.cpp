@@ -57,12 +57,14 @@ void copy(const QString& text) { QGuiApplication::clipboard()->setText(text); }
 
 // What screen readers are told each widget is: Qt shows a top-level plain
 // widget as a "filler", whose title they do not read, and a picture box as a
-// "frame". The announcement is a notification, which they speak as it shows.
+// "frame". A form is a dialog: as it opens, screen readers read its title and
+// the text of its labels that name no field (the instruction), which they
+// read of no frame. The announcement is a notification, spoken as it shows.
 QAccessibleInterface* accessibleFor(const QString& /*className*/, QObject* object)
 {
     auto* widget = qobject_cast<QWidget*>(object);
     if (qobject_cast<Form*>(object) != nullptr)
-        return new QAccessibleWidget(widget, QAccessible::Window);
+        return new QAccessibleWidget(widget, QAccessible::Dialog);
     if (qobject_cast<PictureBox*>(object) != nullptr)
         return new QAccessibleWidget(widget, QAccessible::Graphic);
     if (widget != nullptr && widget->objectName() == u"announcement")
@@ -113,7 +115,6 @@ Form::Form(const FormTable& form)
     QAccessible::installFactory(accessibleFor); // once: Qt skips a factory it has
     setObjectName(fromUtf8(form.name));
     setWindowTitle(fromUtf8(form.caption));
-    setAccessibleDescription(fromUtf8(form.description));
     setWindowIcon(iconOf(form.icon));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint

@@ -62,7 +62,6 @@ struct IconFrame {
 struct FormTable {
     std::string_view name;
     std::string_view caption;
-    std::string_view description;           // what screen readers say of the window as it opens
     int clientWidth, clientHeight;          // twips
     std::span<const IconFrame> icon;        // the window icon, one frame per size
     std::span<const ControlPlace> controls; // in tab order

@@ -161,10 +161,11 @@ void TestCommands::accessibleNames_data()
     QTest::addColumn<int>("role");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("description");
-    // A window, not a filler, so that screen readers read its title and what to do.
-    QTest::newRow("window") << u"dreieckrechner"_s << int(QAccessible::Window)
-                            << u"Berechnungen im rechtwinkligen Dreieck"_s
-                            << u"Bitte 2 bekannte Werte eingeben !"_s;
+    // A dialog, not a filler, so that screen readers read its title and what to do.
+    QTest::newRow("window") << u"dreieckrechner"_s << int(QAccessible::Dialog)
+                            << u"Berechnungen im rechtwinkligen Dreieck"_s << QString();
+    QTest::newRow("instruction") << u"Label2"_s << int(QAccessible::StaticText)
+                                 << u"Bitte 2 bekannte Werte eingeben !"_s << QString();
     // Spoken without the parentheses the label draws.
     QTest::newRow("angle") << u"txt_winkel"_s << int(QAccessible::EditableText) << u"Winkel alpha"_s
                            << QString();

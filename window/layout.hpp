@@ -43,7 +43,6 @@ inline constexpr std::array<platform::IconFrame, 5> icon{{{16, ":/icon/16.argb"}
                                                           {128, ":/icon/128.argb"}}};
 
 inline constexpr platform::FormTable dreieckrechner{
-    "dreieckrechner", "Berechnungen im rechtwinkligen Dreieck", instruction, 7185, 3510, icon,
-    controls};
+    "dreieckrechner", "Berechnungen im rechtwinkligen Dreieck", 7185, 3510, icon, controls};
 
 } // namespace layout
