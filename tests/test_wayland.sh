@@ -31,10 +31,10 @@ wait_for test -S "$runtime/$WAYLAND_DISPLAY" || fail "weston does not start"
 # The client's side of the protocol, as libwayland traces it.
 QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=1 "$program" 2>"$runtime/trace" &
 pids+=($!)
-wait_for grep -q 'wl_surface@[0-9]*\.commit()' "$runtime/trace" || fail "no window on Wayland"
+wait_for grep -q 'wl_surface[@#][0-9]*\.commit()' "$runtime/trace" || fail "no window on Wayland"
 wait_for grep -q 'set_window_geometry' "$runtime/trace" || fail "no window geometry"
 
-grep -q 'xdg_toplevel@[0-9]*\.set_app_id("de\.dreieckrechner\.Dreieckrechner")' "$runtime/trace" \
+grep -q 'xdg_toplevel[@#][0-9]*\.set_app_id("de\.dreieckrechner\.Dreieckrechner")' "$runtime/trace" \
     || fail "app id: $(grep -o 'set_app_id([^)]*)' "$runtime/trace")"
 # The window is the client area of 479 x 234 pixels with Qt's own title bar and border.
 read -r width height < <(grep -o 'set_window_geometry([^)]*)' "$runtime/trace" | tail -1 \

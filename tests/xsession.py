@@ -165,13 +165,20 @@ class Session:
         app = self.application()
         return [app.getChildAtIndex(i) for i in range(app.childCount)]
 
+    @staticmethod
+    def has_role(accessible, role):
+        """Whether an accessible has a role ("push button", "text", ...), by the
+        role itself: its spoken name differs between AT-SPI releases."""
+        import pyatspi
+        return accessible.getRole() == getattr(pyatspi, "ROLE_" + role.upper().replace(" ", "_"))
+
     def control(self, name, role=None):
         import pyatspi
 
         def find():
             for window in self.top_levels():
                 match = pyatspi.findDescendant(
-                    window, lambda a: a.name == name and (role is None or a.getRoleName() == role))
+                    window, lambda a: a.name == name and (role is None or Session.has_role(a, role)))
                 if match is not None:
                     return match
             return None
