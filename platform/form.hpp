@@ -3,6 +3,7 @@
 
 #include <QWidget>
 
+#include <cstdint>
 #include <span>
 #include <string_view>
 
@@ -21,7 +22,7 @@ inline constexpr int twipsPerPixel = 15;
     return (twips + twipsPerPixel / 2) / twipsPerPixel;
 }
 
-enum class ControlKind { TextBox, CommandButton, Label, PictureBox };
+enum class ControlKind : std::uint8_t { TextBox, CommandButton, Label, PictureBox };
 
 // A classic face; substitutes of similar size stand behind it where it is missing.
 inline constexpr int normalWeight = 400; // as in CSS and QFont

@@ -5,6 +5,8 @@
 // no shared state. Each keeps every digit a double holds: its results are
 // within a few units of roundoff of the exact ones for the numbers as read.
 
+#include <cstdint>
+
 namespace formeln {
 
 // The angle alpha in degrees as read, and its distance to a right angle,
@@ -23,12 +25,12 @@ struct Dreieck {
 
 // With the angle given, two unknown side fields name the known side; any
 // other choice is the hypotenuse's.
-enum class FallMitWinkel { H, G, A };
+enum class FallMitWinkel : std::uint8_t { H, G, A };
 [[nodiscard]] FallMitWinkel fall_mit_winkel(bool an_unbekannt, bool ge_unbekannt,
                                             bool hyp_unbekannt);
 
 // Without the angle the first unknown side decides; all three given count as GH.
-enum class FallOhneWinkel { AG, AH, GH };
+enum class FallOhneWinkel : std::uint8_t { AG, AH, GH };
 [[nodiscard]] FallOhneWinkel fall_ohne_winkel(bool an_unbekannt, bool ge_unbekannt,
                                               bool hyp_unbekannt);
 

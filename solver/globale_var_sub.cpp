@@ -11,6 +11,7 @@ namespace globale_Var_sub {
 void pi_setzen()
 {
     // The classic 15-digit literal, not the full-precision value.
+    // NOLINTNEXTLINE(modernize-use-std-numbers): this literal, not std::numbers::pi
     constexpr double pi_15_stellen = 3.14159265358979;
     pi = pi_15_stellen;
 }

@@ -42,6 +42,17 @@ double gelesen(const platform::TextBox& feld) { return std::fabs(Val(feld.Text()
 
 constexpr int rechter_winkel = 90;
 
+// The side a case with the angle starts from.
+double bekannte_seite(FallMitWinkel fall)
+{
+    switch (fall) {
+    case FallMitWinkel::A: return an;
+    case FallMitWinkel::G: return ge;
+    case FallMitWinkel::H: break;
+    }
+    return hyp;
+}
+
 } // namespace
 
 void dreieckrechner::rechnen_mit_winkel()
@@ -61,7 +72,7 @@ void dreieckrechner::rechnen_mit_winkel()
 
     const FallMitWinkel fall = formeln::fall_mit_winkel(
         ist_unbekannt(txt_an), ist_unbekannt(txt_ge), ist_unbekannt(txt_hyp));
-    const double bekannt = fall == FallMitWinkel::A ? an : fall == FallMitWinkel::G ? ge : hyp;
+    const double bekannt = bekannte_seite(fall);
     if (bekannt == 0 || winkel == 0) {
         melden(groesser_null);
         return;

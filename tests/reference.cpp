@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <numbers>
 #include <regex>
@@ -98,7 +99,7 @@ constexpr double halfCircle = 180;
 
 bool unknown(const QString& text) { return text == u"?"; }
 
-enum Field { Winkel, An, Ge, Hyp };
+enum Field : std::uint8_t { Winkel, An, Ge, Hyp };
 
 constexpr long double unitRoundoff = std::numeric_limits<double>::epsilon() / 2;
 
@@ -124,8 +125,7 @@ Big typedDegrees(const QString& text)
     if (s.starts_with('&') || !std::regex_search(s, match, decimal))
         return read;
     std::string number = match[0].str();
-    std::ranges::replace_if(
-        number, [](char c) { return c == 'd' || c == 'D'; }, 'e');
+    std::ranges::replace_if(number, [](char c) { return c == 'd' || c == 'D'; }, 'e');
     return Big::decimal(number);
 }
 
@@ -135,9 +135,8 @@ Big typedDegrees(const QString& text)
 Exact angle(const Big& an, const Big& ge, long double perLegUnit = 0)
 {
     const Big degrees = atan2(ge, an) * Big(halfCircle) / Big::pi();
-    return {degrees.ld(),
-            halfCircle / std::numbers::pi_v<long double> * std::numeric_limits<double>::denorm_min()
-                * perLegUnit};
+    return {degrees.ld(), halfCircle / std::numbers::pi_v<long double>
+                              * std::numeric_limits<double>::denorm_min() * perLegUnit};
 }
 
 Exact side(const Big& value) { return {value.ld()}; }

@@ -175,7 +175,7 @@ void TestEntry::tabOrder()
             caretMoves.emplace(field, &QLineEdit::cursorPositionChanged);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), expected);
-        if (field != nullptr) {
+        if (field != nullptr && caretMoves) {
             QCOMPARE(field->selectedText(), u"?"_s);
             // Screen readers hear of each caret move before the focus: told of
             // more than Tab's own, Orca never names the field.

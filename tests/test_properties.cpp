@@ -17,6 +17,7 @@
 #include <array>
 #include <cmath>
 #include <numbers>
+#include <optional>
 #include <random>
 
 using namespace Qt::StringLiterals;
@@ -135,17 +136,18 @@ void TestProperties::randomTrianglesThroughEveryCase()
             const reference::Results expected = reference::berechnen(input);
             const std::array<double, 4> computed = byTheFormulas(input);
             for (std::size_t i = 0; i < expected.size(); ++i) {
-                if (!expected[i])
+                const std::optional<reference::Exact>& exact = expected[i];
+                if (!exact)
                     continue;
                 const long double error =
-                    reference::fehler_in_toleranzen(shown(computed[i]), *expected[i]);
+                    reference::fehler_in_toleranzen(shown(computed[i]), *exact);
                 if (!(error <= worstShown)) {
                     worstShown = error;
                     where = QStringList(input.begin(), input.end()).join(u" | ") + u": field "_s
                             + QString::number(i) + u" shows "_s + shown(computed[i]);
                 }
-                worstUnrounded = std::max(
-                    worstUnrounded, reference::fehler_in_rundungen(computed[i], *expected[i]));
+                worstUnrounded =
+                    std::max(worstUnrounded, reference::fehler_in_rundungen(computed[i], *exact));
             }
         }
     }
