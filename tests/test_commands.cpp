@@ -106,13 +106,16 @@ void TestCommands::focusAfterBerechnen_data()
     QTest::addColumn<QString>("focused"); // when Berechnen is pressed
     QTest::addColumn<QStringList>("input");
     QTest::addColumn<QString>("after");
+    QTest::addColumn<int>("moves"); // focus changes on the way: one to Neu, one back
     const QStringList valid{"30", "5", "?", "?"};
     const QStringList invalid{"30", "?", "?", "?"};
-    QTest::newRow("result from a field: Neu") << u"txt_hyp"_s << valid << u"cmd_neu"_s;
-    QTest::newRow("result from Berechnen: Neu") << u"cmd_rechnen"_s << valid << u"cmd_neu"_s;
+    // Straight to Neu, not through the fields as they are locked one by one.
+    QTest::newRow("result from the first field: Neu")
+        << u"txt_winkel"_s << valid << u"cmd_neu"_s << 1;
+    QTest::newRow("result from Berechnen: Neu") << u"cmd_rechnen"_s << valid << u"cmd_neu"_s << 1;
     // A report unlocks, and the focus goes back where it was.
-    QTest::newRow("report from a field") << u"txt_an"_s << invalid << u"txt_an"_s;
-    QTest::newRow("report from Berechnen") << u"cmd_rechnen"_s << invalid << u"cmd_rechnen"_s;
+    QTest::newRow("report from a field") << u"txt_an"_s << invalid << u"txt_an"_s << 2;
+    QTest::newRow("report from Berechnen") << u"cmd_rechnen"_s << invalid << u"cmd_rechnen"_s << 2;
 }
 
 void TestCommands::focusAfterBerechnen()
@@ -120,10 +123,12 @@ void TestCommands::focusAfterBerechnen()
     QFETCH(QString, focused);
     QFETCH(QStringList, input);
     QFETCH(QString, after);
+    QFETCH(int, moves);
     enter(input);
     auto* control = window().findChild<QWidget*>(focused);
     QVERIFY(control != nullptr);
     control->setFocus();
+    const QSignalSpy focusChanges(qApp, &QApplication::focusChanged);
     if (control == &window().cmd_rechnen)
         QTest::keyClick(control, Qt::Key_Space);
     else
@@ -132,6 +137,7 @@ void TestCommands::focusAfterBerechnen()
     const QWidget* const now = QApplication::focusWidget();
     QVERIFY(now != nullptr);
     QCOMPARE(now->objectName(), after);
+    QCOMPARE(focusChanges.size(), moves);
 }
 
 void TestCommands::accessKeysClickTheButtons_data()

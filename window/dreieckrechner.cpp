@@ -5,6 +5,9 @@
 #include "solver/globale_var_sub.hpp"
 #include "window/layout.hpp"
 
+#include <algorithm>
+#include <array>
+
 using namespace globale_Var_sub;
 
 namespace {
@@ -60,7 +63,12 @@ dreieckrechner::~dreieckrechner()
         the_window = nullptr;
 }
 
-dreieckrechner& dreieckrechner::instance() { return *the_window; }
+dreieckrechner& dreieckrechner::instance()
+{
+    if (the_window == nullptr)
+        qFatal("The calculation ran without its window");
+    return *the_window;
+}
 
 void dreieckrechner::Form_Load() { pi_setzen(); }
 
@@ -90,9 +98,16 @@ void dreieckrechner::fokus_zurueckgeben() { SetActiveControl(fokus_vor_rechnen);
 
 void dreieckrechner::cmd_rechnen_Click()
 {
-    // Disabling the focused control moves the focus on to Neu; a report
-    // gives it back, so that no stray key there clears the inputs.
+    // From a control about to be locked the focus goes straight to Neu, the
+    // next one that stays enabled; locking the fields one by one would hand
+    // it from field to field on the way, each a focus move for screen readers
+    // and magnifiers. A report gives it back, so that no stray key on Neu
+    // clears the inputs.
     fokus_vor_rechnen = ActiveControl();
+    const std::array<const QWidget*, 5> gesperrt{&cmd_rechnen, &txt_winkel, &txt_an, &txt_ge,
+                                                 &txt_hyp};
+    if (std::ranges::find(gesperrt, fokus_vor_rechnen) != gesperrt.end())
+        SetActiveControl(&cmd_neu);
     eingaben_freigeben(false);
 
     anzahl = 0;
