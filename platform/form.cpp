@@ -85,7 +85,7 @@ QString labelOf(const QWidget& field)
 
 QFont fontFor(const Face& face)
 {
-    // Where the classic face is missing, Liberation Sans stands in for it;
+    // Where MS Sans Serif is missing, Liberation Sans stands in for it;
     // it runs about 6 % wider than MS Sans Serif, so it is set that much
     // smaller to keep every caption inside the boxes the layout gives it.
     // DejaVu Sans is the last resort of every Debian desktop.

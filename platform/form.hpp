@@ -24,7 +24,8 @@ inline constexpr int twipsPerPixel = 15;
 
 enum class ControlKind : std::uint8_t { TextBox, CommandButton, Label, PictureBox };
 
-// A classic face; substitutes of similar size stand behind it where it is missing.
+// A face the layout was drawn for (Windows' MS Sans Serif); substitutes of
+// similar size stand behind it where it is missing.
 inline constexpr int normalWeight = 400; // as in CSS and QFont
 struct Face {
     std::string_view family;

@@ -10,7 +10,7 @@ class QKeyEvent;
 
 namespace platform {
 
-// The characters a key press types, as classic key codes: printable characters
+// The characters a key press types, as Visual Basic's KeyAscii codes: printable characters
 // by their code, Backspace 8, Enter 13, Escape 27, Ctrl+A..Ctrl+Z 1..26, and the
 // keyboard clipboard and undo shortcuts (Shift+Insert too) as their Ctrl codes.
 // Empty when the key types nothing at all (Alt and Meta combinations), and

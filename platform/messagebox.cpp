@@ -19,13 +19,7 @@ MsgBoxHandler& handler()
 
 QMessageBox::Icon iconOf(int style)
 {
-    switch (style & vbIconMask) {
-    case vbCritical: return QMessageBox::Critical;
-    case vbQuestion: return QMessageBox::Question;
-    case vbExclamation: return QMessageBox::Warning;
-    case vbInformation: return QMessageBox::Information;
-    default: return QMessageBox::NoIcon;
-    }
+    return style == vbCritical ? QMessageBox::Critical : QMessageBox::NoIcon;
 }
 
 } // namespace

@@ -7,17 +7,14 @@
 
 namespace platform {
 
-// Styles of the classic message box; only the icon part is used here.
+// The message box's style as Visual Basic numbers it: 16 is the critical
+// (stop) icon with a single OK button, the only style this program shows.
 inline constexpr int vbCritical = 16;
-inline constexpr int vbQuestion = 32;
-inline constexpr int vbExclamation = 48;
-inline constexpr int vbInformation = 64;
-inline constexpr int vbIconMask = 0x70;
 // The code MsgBox returns for its OK button.
 inline constexpr int vbOK = 1;
 
-// Shows a modal message box with one OK button and the icon that `style`
-// names; returns the code of the button pressed.
+// Shows a modal message box with one OK button, with the stop icon when
+// `style` is vbCritical; returns the code of the button pressed.
 int MsgBox(const QString& text, int style, const QString& title);
 
 // Replaces the box, for tests that must not block. An empty handler brings

@@ -17,7 +17,7 @@ constexpr int octalBase = 8;
 constexpr char16_t firstNonAscii = 0x80;
 // Larger than any exponent or digit count that can matter, small enough not to overflow.
 constexpr long long saturation = 1'000'000;
-// Number-to-text shows at most this many significant digits, as the classic Str does.
+// Number-to-text shows at most this many significant digits, as Visual Basic's Str does.
 constexpr int textDigits = 15;
 
 // Val works on the text with its blanks, tabs and line feeds removed; every

@@ -9,7 +9,7 @@ class QLocale;
 // The number services of the forms runtime, as pure functions.
 namespace platform {
 
-// Reads the number at the start of a text the classic BASIC way: blanks, tabs
+// Reads the number at the start of a text as BASIC's Val does: blanks, tabs
 // and line feeds are skipped anywhere, reading stops at the first character
 // that cannot continue the number, and a text without a number gives 0.
 [[nodiscard]] double Val(QStringView text);

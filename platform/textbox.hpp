@@ -8,7 +8,7 @@
 
 namespace platform {
 
-// An entry field with the classic events: GotFocus, and a KeyPress that sees
+// An entry field with Visual Basic's events: GotFocus, and a KeyPress that sees
 // every typed character before it is inserted and may replace it or drop it
 // (by setting the code to 0). Pasted and dropped text passes through
 // pastedCharacters instead; text set by the program is taken as it is.

@@ -10,7 +10,8 @@ namespace globale_Var_sub {
 
 void pi_setzen()
 {
-    // The classic 15-digit literal, not the full-precision value.
+    // The 15-digit literal the calculation has always used, not the
+    // full-precision value.
     // NOLINTNEXTLINE(modernize-use-std-numbers): this literal, not std::numbers::pi
     constexpr double pi_15_stellen = 3.14159265358979;
     pi = pi_15_stellen;

@@ -78,6 +78,8 @@ void dreieckrechner::rechnen_mit_winkel()
         return;
     }
     const formeln::Winkel grad{winkel, platform::ComplementOf(txt_winkel.Text(), rechter_winkel)};
+    // Nothing reads it now, but the shared state holds the angle in radians
+    // after a calculation with the angle, as it always has.
     winkel = (pi / grad_je_pi) * winkel;
     const formeln::Dreieck d = formeln::mit_winkel(fall, grad, an, ge, hyp);
     if (!endlich({d.an, d.ge, d.hyp})) {

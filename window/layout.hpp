@@ -18,7 +18,7 @@ inline constexpr std::string_view instruction = "Bitte 2 bekannte Werte eingeben
 // In tab order; the labels take no focus, so only their order is fixed here.
 // clang-format off
 inline constexpr std::array<platform::ControlPlace, 13> controls{{
-    // name         kind           left   top width height caption, labelled field, font, picture
+    // name         kind           left   top width height caption, labelled field, font, picture, spoken
     {"txt_winkel",  TextBox,       5040,  555, 1335,  285, "?"},
     {"txt_an",      TextBox,       5040,  995, 1335,  285, "?"},
     {"txt_ge",      TextBox,       5040, 1435, 1335,  285, "?"},
