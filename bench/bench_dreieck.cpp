@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of the number services and of one whole Berechnen on offscreen widgets.
+#include "core/numbers.hpp"
 #include "platform/messagebox.hpp"
-#include "platform/numbers.hpp"
 #include "window/dreieckrechner.hpp"
 
 #include <QApplication>
@@ -17,7 +17,7 @@ void val(benchmark::State& state)
 {
     const QString text = u"  12.5e-3 "_s;
     for ([[maybe_unused]] auto _ : state)
-        benchmark::DoNotOptimize(platform::Val(text));
+        benchmark::DoNotOptimize(core::Val(text));
 }
 BENCHMARK(val);
 
@@ -25,7 +25,7 @@ void val_pasted_100000_digits(benchmark::State& state)
 {
     const QString text = QString(100000, u'7');
     for ([[maybe_unused]] auto _ : state)
-        benchmark::DoNotOptimize(platform::Val(text));
+        benchmark::DoNotOptimize(core::Val(text));
 }
 BENCHMARK(val_pasted_100000_digits);
 
@@ -33,7 +33,7 @@ void round4(benchmark::State& state)
 {
     double x = 2.886751345948129;
     for ([[maybe_unused]] auto _ : state) {
-        benchmark::DoNotOptimize(platform::Round(x, 4));
+        benchmark::DoNotOptimize(core::Round(x, 4));
         benchmark::ClobberMemory();
     }
 }
@@ -43,7 +43,7 @@ void number_to_text(benchmark::State& state)
 {
     const QLocale german(QLocale::German, QLocale::Germany);
     for ([[maybe_unused]] auto _ : state)
-        benchmark::DoNotOptimize(platform::Str(2.8868, german));
+        benchmark::DoNotOptimize(core::Str(2.8868, german));
 }
 BENCHMARK(number_to_text);
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/textbox.hpp"
 
+#include "core/numbers.hpp"
 #include "platform/application.hpp"
 #include "platform/keys.hpp"
-#include "platform/numbers.hpp"
 
 #include <QAction>
 #include <QApplication>
@@ -57,7 +57,7 @@ void TextBox::SetText(const QString& text)
     m_selStart = 0;
 }
 
-void TextBox::SetText(double zahl) { SetText(Str(zahl, locale())); }
+void TextBox::SetText(double zahl) { SetText(core::Str(zahl, locale())); }
 
 void TextBox::SetEnabled(bool enabled) { setEnabled(enabled); }
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "solver/globale_var_sub.hpp"
 
+#include "core/formeln.hpp"
+#include "core/numbers.hpp"
 #include "platform/messagebox.hpp"
-#include "platform/numbers.hpp"
-#include "solver/formeln.hpp"
 #include "window/dreieckrechner.hpp"
 
 namespace globale_Var_sub {
@@ -20,7 +20,7 @@ void pi_setzen()
 void winkel_berechnen(double an, double ge)
 {
     winkel = formeln::winkel_grad(an, ge);
-    winkel = platform::Round(winkel, 4);
+    winkel = core::Round(winkel, 4);
     dreieckrechner::instance().txt_winkel.SetText(winkel);
 }
 

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/berechnung.hpp"
+
 #include <QString>
-#include <QStringView>
 
 #include <cstdint>
 
@@ -23,7 +24,7 @@ inline std::int16_t taste = 0; // the key code under examination
 inline constexpr double grad_je_pi = 180;
 
 // A field whose whole text is this holds an unknown quantity.
-inline constexpr QStringView unbekannt = u"?";
+using core::unbekannt;
 
 void pi_setzen();
 // Works out the angle from the two legs, rounded to four places, and shows it.

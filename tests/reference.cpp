@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "reference.hpp"
 
-#include "platform/numbers.hpp"
+#include "core/numbers.hpp"
 
+#include <locale.h> // NOLINT(modernize-deprecated-headers): newlocale and strtod_l are POSIX
 #include <mpfr.h>
 
 #include <algorithm>
@@ -112,21 +113,13 @@ Big typedDegrees(const QString& text)
     // Far beyond any valid angle the program reports, whatever the digits; and
     // the sine of a huge exact angle would take MPFR ages.
     constexpr double beyondAnyAngle = 1e6;
-    const double read = std::fabs(platform::Val(text));
+    const double read = std::fabs(core::Val(text));
     if (read < std::numeric_limits<double>::min() || !(read < beyondAnyAngle))
         return read;
-    std::string s;
-    for (const QChar c : text) {
-        if (c != u' ' && c != u'\t' && c != u'\n')
-            s.push_back(c.unicode() < 0x80 ? static_cast<char>(c.unicode()) : '\x01');
-    }
-    static const std::regex decimal("^[+-]?([0-9]+\\.?[0-9]*|\\.[0-9]+)([eEdD][+-]?[0-9]+)?");
-    std::smatch match;
-    if (s.starts_with('&') || !std::regex_search(s, match, decimal))
+    const std::optional<std::string> number = dezimalzahl(text);
+    if (!number)
         return read;
-    std::string number = match[0].str();
-    std::ranges::replace_if(number, [](char c) { return c == 'd' || c == 'D'; }, 'e');
-    return Big::decimal(number);
+    return Big::decimal(*number);
 }
 
 // The angle from two legs, in degrees. `perLegUnit` is how far the angle
@@ -186,7 +179,61 @@ Results withoutAngle(const std::array<QString, 4>& texts, const std::array<doubl
     return r;
 }
 
+// The text as Val sees it: blanks, tabs and line feeds removed, and any
+// other character beyond ASCII one that ends every number.
+std::string withoutBlanks(const QString& text)
+{
+    std::string s;
+    for (const QChar c : text) {
+        if (c != u' ' && c != u'\t' && c != u'\n')
+            s.push_back(c.unicode() < 0x80 ? static_cast<char>(c.unicode()) : '\x01');
+    }
+    return s;
+}
+
+// The digits of an "&H" or "&O" integer at the start of `s`, as far as they go.
+double radixInteger(const std::string& s, const std::regex& pattern, int base)
+{
+    std::smatch match;
+    if (!std::regex_search(s, match, pattern))
+        return 0;
+    double value = 0;
+    for (const char c : match[1].str())
+        value = value * base + std::stoi(std::string(1, c), nullptr, base);
+    return value;
+}
+
 } // namespace
+
+std::optional<std::string> dezimalzahl(const QString& text)
+{
+    static const std::regex decimal("^[+-]?([0-9]+\\.?[0-9]*|\\.[0-9]+)([eEdD][+-]?[0-9]+)?");
+    const std::string s = withoutBlanks(text);
+    std::smatch match;
+    if (s.starts_with('&') || !std::regex_search(s, match, decimal))
+        return std::nullopt;
+    std::string number = match[0].str();
+    std::ranges::replace_if(number, [](char c) { return c == 'd' || c == 'D'; }, 'e');
+    return number;
+}
+
+double val(const QString& text)
+{
+    static const std::regex hex("^&[hH]([0-9a-fA-F]*)");
+    static const std::regex octal("^&[oO]([0-7]*)");
+    constexpr int hexadecimal = 16;
+    constexpr int octalBase = 8;
+    const std::string s = withoutBlanks(text);
+    if (s.starts_with("&h") || s.starts_with("&H"))
+        return radixInteger(s, hex, hexadecimal);
+    if (s.starts_with("&o") || s.starts_with("&O"))
+        return radixInteger(s, octal, octalBase);
+    const std::optional<std::string> number = dezimalzahl(text);
+    if (!number)
+        return 0;
+    static const locale_t c_locale = newlocale(LC_ALL_MASK, "C", nullptr);
+    return strtod_l(number->c_str(), nullptr, c_locale);
+}
 
 Results berechnen(const std::array<QString, 4>& texts)
 {
@@ -198,7 +245,7 @@ Results berechnen(const std::array<QString, 4>& texts)
 
     std::array<double, 4> v{};
     for (std::size_t i = 0; i < v.size(); ++i)
-        v[i] = std::fabs(platform::Val(texts[i]));
+        v[i] = std::fabs(core::Val(texts[i]));
     Results r = unknown(texts[Winkel]) ? withoutAngle(texts, v) : withAngle(texts, v);
     // An input beyond the double range must be reported, whatever it gives.
     const std::size_t firstRead = unknown(texts[Winkel]) ? An : Winkel;
@@ -229,7 +276,7 @@ long double fehler_in_toleranzen(const QString& shown, const Exact& exact)
                                      ? 0.5L * std::pow(10.0L, std::floor(std::log10(value)) - 14)
                                      : fourPlaces;
     const long double allowed = halfUnit + exact.subnormal + roundings * unitRoundoff * value;
-    return std::fabs(platform::Val(shown) - exact.value) / allowed;
+    return std::fabs(core::Val(shown) - exact.value) / allowed;
 }
 
 bool ausserhalb(const Results& results)

@@ -11,8 +11,18 @@
 
 #include <array>
 #include <optional>
+#include <string>
 
 namespace reference {
+
+// Val's grammar, read by regular expressions apart from the program's own
+// scanner: the decimal number at the start of the text (blanks, tabs and line
+// feeds skipped, D for E) in C syntax; nothing for a text without one, and
+// for an "&H" or "&O" integer.
+[[nodiscard]] std::optional<std::string> dezimalzahl(const QString& text);
+
+// The value Val must give, by the same reading.
+[[nodiscard]] double val(const QString& text);
 
 struct Exact {
     long double value = 0;

@@ -2,6 +2,8 @@
 // Berechnen, Neu and Ende: marker counting, the lock, focus, the end of the program.
 #include "fixture.hpp"
 
+#include "core/berechnung.hpp"
+#include "core/numbers.hpp"
 #include "platform/application.hpp"
 #include "platform/messagebox.hpp"
 #include "solver/globale_var_sub.hpp"
@@ -9,10 +11,14 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QLocale>
 #include <QMessageBox>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+
+#include <algorithm>
+#include <array>
 
 using namespace Qt::StringLiterals;
 
@@ -22,8 +28,10 @@ class TestCommands : public WindowFixture {
 private Q_SLOTS:
     void startsUnlockedWithMarkers();
     void formLoadSetsPi();
-    void tooFewValues_data();
-    void tooFewValues();
+    void showsWhatTheCalculationDecides_data();
+    void showsWhatTheCalculationDecides();
+    void germanLocaleShowsDecimalComma();
+    void variablesKeepUnroundedResults();
     void successLocksUntilNeu();
     void neuKeepsFocusAndVariables();
     void focusAfterBerechnen_data();
@@ -51,25 +59,89 @@ void TestCommands::startsUnlockedWithMarkers()
 
 void TestCommands::formLoadSetsPi() { QCOMPARE(globale_Var_sub::pi, 3.14159265358979); }
 
-void TestCommands::tooFewValues_data()
+void TestCommands::showsWhatTheCalculationDecides_data()
 {
-    QTest::addColumn<QStringList>("input");
+    QTest::addColumn<QStringList>("input"); // angle, adjacent, opposite, hypotenuse
     QTest::newRow("all four unknown") << QStringList{"?", "?", "?", "?"};
     QTest::newRow("only the angle") << QStringList{"30", "?", "?", "?"};
     QTest::newRow("only one side") << QStringList{"?", "5", "?", "?"};
     QTest::newRow("only the hypotenuse") << QStringList{"?", "?", "?", "5"};
+    // Every case of both procedures, on a steep angle, and a report from each.
+    QTest::newRow("angle, adjacent")
+        << QStringList{"89.9999997", "0.0052359877559829883", "?", "?"};
+    QTest::newRow("angle, opposite") << QStringList{"89.9999997", "?", "999.99999999999989", "?"};
+    QTest::newRow("angle, hypotenuse") << QStringList{"89.9999997", "?", "?", "1000"};
+    QTest::newRow("everything") << QStringList{"89.9999997", "0.0052359877559829883",
+                                               "999.99999999999989", "1000"};
+    QTest::newRow("two legs") << QStringList{"?", "0.0052359877559829883", "999.99999999999989",
+                                             "?"};
+    QTest::newRow("adjacent, hypotenuse") << QStringList{"?", "0.0052359877559829883", "?", "1000"};
+    QTest::newRow("opposite, hypotenuse") << QStringList{"?", "?", "999.99999999999989", "1000"};
+    QTest::newRow("three sides") << QStringList{"?", "3", "4", "10"};
+    QTest::newRow("report with the angle") << QStringList{"90", "5", "?", "?"};
+    QTest::newRow("report without the angle") << QStringList{"?", "6", "?", "5"};
 }
 
-void TestCommands::tooFewValues()
+// The window writes what the calculation decides, in its order, or shows its
+// report and unlocks.
+void TestCommands::showsWhatTheCalculationDecides()
 {
     QFETCH(QStringList, input);
     enter(input);
+    QStringList written;
+    for (platform::TextBox* box :
+         {&window().txt_winkel, &window().txt_an, &window().txt_ge, &window().txt_hyp})
+        connect(box, &QLineEdit::textChanged, this,
+                [&written, box] { written << box->objectName(); });
     window().cmd_rechnen.click();
-    QCOMPARE(reports().size(), 1U);
-    QCOMPARE(reports().front().text, u"Bitte mindestens 2 Werte angeben"_s);
-    QCOMPARE(reports().front().title, u"Eingabefehler"_s);
-    QCOMPARE(texts(), input);
-    QVERIFY(unlocked());
+
+    core::Texte texte;
+    std::ranges::copy(input, texte.begin());
+    const core::Ergebnis e = core::berechnen(texte);
+    if (e.meldung) {
+        QCOMPARE(reports().size(), 1U);
+        QCOMPARE(reports().front().text, e.meldung->text);
+        QCOMPARE(reports().front().title, e.meldung->titel);
+        QCOMPARE(reports().front().style, 16);
+        QCOMPARE(texts(), input);
+        QVERIFY(written.isEmpty());
+        QVERIFY(unlocked());
+        return;
+    }
+    const std::array<QString, 4> names{u"txt_winkel"_s, u"txt_an"_s, u"txt_ge"_s, u"txt_hyp"_s};
+    QStringList order;
+    for (const core::Schreiben& w : e.schreiben) {
+        order << names.at(static_cast<std::size_t>(w.feld));
+        texte.at(static_cast<std::size_t>(w.feld)) = core::Str(w.wert, QLocale::c());
+    }
+    QVERIFY(reports().empty());
+    QCOMPARE(written, order);
+    QCOMPARE(texts(), QStringList(texte.begin(), texte.end()));
+    QVERIFY(locked());
+}
+
+void TestCommands::germanLocaleShowsDecimalComma()
+{
+    window().setLocale(QLocale(QLocale::German, QLocale::Germany));
+    enter({"30", "5", "?", "?"});
+    window().cmd_rechnen.click();
+    QCOMPARE(texts(), QStringList({"30", "5", "2,8868", "5,7735"}));
+}
+
+void TestCommands::variablesKeepUnroundedResults()
+{
+    enter({"30", "5", "?", "?"});
+    window().cmd_rechnen.click();
+    QCOMPARE(globale_Var_sub::winkel, (3.14159265358979 / 180) * 30);
+    QVERIFY(globale_Var_sub::ge != 2.8868);
+    QCOMPARE(core::Round(globale_Var_sub::ge, 4), 2.8868);
+
+    // The angle from two legs is stored rounded.
+    window().cmd_neu.click();
+    enter({"?", "3", "4", "?"});
+    window().cmd_rechnen.click();
+    QCOMPARE(globale_Var_sub::winkel, 53.1301);
+    QCOMPARE(globale_Var_sub::hyp, 5.0);
 }
 
 void TestCommands::successLocksUntilNeu()

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Val, Round and number-to-text, without any widget.
-#include "platform/numbers.hpp"
+#include "core/numbers.hpp"
 
 #include <QLocale>
 #include <QTest>
@@ -106,7 +106,7 @@ void TestNumbers::val()
 {
     QFETCH(QString, text);
     QFETCH(double, expected);
-    QCOMPARE(platform::Val(text), expected);
+    QCOMPARE(core::Val(text), expected);
 }
 
 void TestNumbers::complementOf_data()
@@ -130,7 +130,7 @@ void TestNumbers::complementOf()
 {
     QFETCH(QString, text);
     QFETCH(double, expected);
-    QCOMPARE(platform::ComplementOf(text, 90), expected);
+    QCOMPARE(core::ComplementOf(text, 90), expected);
 }
 
 void TestNumbers::round_data()
@@ -164,15 +164,15 @@ void TestNumbers::round()
     QFETCH(double, value);
     QFETCH(int, places);
     QFETCH(double, expected);
-    const double rounded = platform::Round(value, places);
+    const double rounded = core::Round(value, places);
     QCOMPARE(rounded, expected);
     QCOMPARE(std::signbit(rounded), std::signbit(expected));
 }
 
 void TestNumbers::roundKeepsWhatIsNotFinite()
 {
-    QCOMPARE(platform::Round(inf, 4), inf);
-    QVERIFY(std::isnan(platform::Round(std::nan(""), 4)));
+    QCOMPARE(core::Round(inf, 4), inf);
+    QVERIFY(std::isnan(core::Round(std::nan(""), 4)));
 }
 
 void TestNumbers::str_data()
@@ -210,7 +210,7 @@ void TestNumbers::str()
     QFETCH(QLocale, locale);
     QFETCH(double, value);
     QFETCH(QString, expected);
-    QCOMPARE(platform::Str(value, locale), expected);
+    QCOMPARE(core::Str(value, locale), expected);
 }
 
 QTEST_APPLESS_MAIN(TestNumbers)

@@ -110,26 +110,23 @@ void dreieckrechner::cmd_rechnen_Click()
         SetActiveControl(&cmd_neu);
     eingaben_freigeben(false);
 
-    anzahl = 0;
-    for (const platform::TextBox* feld : {&txt_an, &txt_ge, &txt_hyp, &txt_winkel}) {
-        if (feld->Text() == unbekannt)
-            ++anzahl;
-    }
-
+    anzahl = static_cast<std::int16_t>(core::anzahl_unbekannt(feldtexte()));
+    ergebnis.reset();
     if (anzahl <= 2) {
         if (txt_winkel.Text() != unbekannt)
             rechnen_mit_winkel();
         else
             rechnen_ohne_winkel();
-        // Still locked: the results are shown, and the focus is on Neu.
-        if (!cmd_rechnen.Enabled()) {
-            ergebnis_ansagen();
-            SetValuesCopyable(true);
-        }
     } else {
-        meldung = QStringLiteral("Bitte mindestens 2 Werte angeben");
-        titel = QStringLiteral("Eingabefehler");
+        const core::Meldung zu_wenige = core::zu_wenige_werte();
+        meldung = zu_wenige.text;
+        titel = zu_wenige.titel;
         fehler_melden(meldung, titel);
+    }
+    // The results are shown, and the focus is on Neu.
+    if (ergebnis && !ergebnis->meldung) {
+        ergebnis_ansagen();
+        SetValuesCopyable(true);
     }
 }
 

@@ -2,14 +2,17 @@
 #pragma once
 
 // The one window. The platform builds its controls from the layout table and
-// delivers their events to the procedures below; the calculation (solver/)
-// reads and writes the fields through instance().
+// delivers their events to the procedures below; the solving procedures
+// (solver/) read and write the fields through instance(), and the
+// calculation core (core/) decides what they write.
 
+#include "core/berechnung.hpp"
 #include "platform/button.hpp"
 #include "platform/form.hpp"
 #include "platform/textbox.hpp"
 
 #include <cstdint>
+#include <optional>
 
 class dreieckrechner final : public platform::Form {
     Q_OBJECT
@@ -59,6 +62,12 @@ private:
     void txt_ge_KeyPress(std::int16_t& KeyAscii);
     void txt_hyp_KeyPress(std::int16_t& KeyAscii);
 
-    std::int16_t anzahl = 0;              // fields holding the unknown marker
+    // The four fields' texts, and a field by the calculation's name for it.
+    [[nodiscard]] core::Texte feldtexte() const;
+    [[nodiscard]] platform::TextBox& feld(core::Feld f) const;
+
+    std::int16_t anzahl = 0; // fields holding the unknown marker
+    // What the last Berechnen decided; nothing after a report of too few values.
+    std::optional<core::Ergebnis> ergebnis;
     QWidget* fokus_vor_rechnen = nullptr; // the control that had the focus at Berechnen
 };

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "solver/formeln.hpp"
+#include "core/formeln.hpp"
 
 #include <cmath>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/numbers.hpp"
+#include "core/numbers.hpp"
 
 #include <QLocale>
 
@@ -8,7 +8,7 @@
 #include <limits>
 #include <string>
 
-namespace platform {
+namespace core {
 namespace {
 
 constexpr int decimalBase = 10;
@@ -276,4 +276,4 @@ QString Str(double zahl, const QLocale& locale)
     return text;
 }
 
-} // namespace platform
+} // namespace core

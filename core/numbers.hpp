@@ -6,8 +6,8 @@
 
 class QLocale;
 
-// The number services of the forms runtime, as pure functions.
-namespace platform {
+// The number services of the calculation, as pure functions.
+namespace core {
 
 // Reads the number at the start of a text as BASIC's Val does: blanks, tabs
 // and line feeds are skipped anywhere, reading stops at the first character
@@ -28,4 +28,4 @@ namespace platform {
 // `locale`; the exponent is written "e" where the locale does, "E" elsewhere.
 [[nodiscard]] QString Str(double zahl, const QLocale& locale);
 
-} // namespace platform
+} // namespace core

@@ -1,0 +1,207 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Every check comes before the first value is decided, so a report never
+// follows a half-written result.
+#include "core/berechnung.hpp"
+
+#include "core/numbers.hpp"
+
+#include <algorithm>
+#include <cmath>
+#include <initializer_list>
+
+namespace core {
+namespace {
+
+constexpr int rechter_winkel = 90;
+constexpr int stellen = 4;
+
+Ergebnis gemeldet(Ergebnis ergebnis, const QString& text)
+{
+    ergebnis.meldung = Meldung{text, QStringLiteral("Eingabefehler")};
+    return ergebnis;
+}
+
+Ergebnis groesser_null(Ergebnis ergebnis)
+{
+    return gemeldet(std::move(ergebnis), QStringLiteral("Werte müssen größer 0 sein !"));
+}
+
+// For an input beyond the double range, or a result that would be: it would
+// show as "inf" or "nan".
+Ergebnis ausserhalb(Ergebnis ergebnis)
+{
+    return gemeldet(std::move(ergebnis),
+                    QStringLiteral("Werte liegen außerhalb des Rechenbereichs !"));
+}
+
+bool endlich(std::initializer_list<double> werte)
+{
+    return std::ranges::all_of(werte, [](double wert) { return std::isfinite(wert); });
+}
+
+bool ist_unbekannt(const Texte& texte, Feld feld)
+{
+    return texte.at(static_cast<std::size_t>(feld)) == unbekannt;
+}
+
+double gelesen(const Texte& texte, Feld feld)
+{
+    return std::fabs(Val(texte.at(static_cast<std::size_t>(feld))));
+}
+
+// The sides as read; the two unknown ones give 0, like any text without a number.
+formeln::Dreieck seiten_gelesen(const Texte& texte)
+{
+    return {gelesen(texte, Feld::an), gelesen(texte, Feld::ge), gelesen(texte, Feld::hyp)};
+}
+
+double seite(const formeln::Dreieck& d, Feld feld)
+{
+    switch (feld) {
+    case Feld::an: return d.an;
+    case Feld::ge: return d.ge;
+    case Feld::winkel:
+    case Feld::hyp: break;
+    }
+    return d.hyp;
+}
+
+// The side a case with the angle starts from.
+Feld bekannte_seite(formeln::FallMitWinkel fall)
+{
+    switch (fall) {
+    case formeln::FallMitWinkel::A: return Feld::an;
+    case formeln::FallMitWinkel::G: return Feld::ge;
+    case formeln::FallMitWinkel::H: break;
+    }
+    return Feld::hyp;
+}
+
+// The two sides written, in order, rounded as shown.
+void seiten_schreiben(Ergebnis& e, Feld erste, Feld zweite)
+{
+    e.schreiben = {{{erste, Round(seite(e.seiten, erste), stellen)},
+                    {zweite, Round(seite(e.seiten, zweite), stellen)}}};
+}
+
+// The angle from the two legs, and its complement from them in its own right.
+void winkel_aus_katheten(Ergebnis& e)
+{
+    e.alpha = {formeln::winkel_grad(e.seiten.an, e.seiten.ge),
+               formeln::winkel_grad(e.seiten.ge, e.seiten.an)};
+}
+
+Schreiben winkel_schreiben(const Ergebnis& e)
+{
+    return {Feld::winkel, Round(e.alpha.grad, stellen)};
+}
+
+} // namespace
+
+int anzahl_unbekannt(const Texte& texte)
+{
+    return static_cast<int>(std::ranges::count(texte, unbekannt));
+}
+
+Meldung zu_wenige_werte()
+{
+    return {QStringLiteral("Bitte mindestens 2 Werte angeben"), QStringLiteral("Eingabefehler")};
+}
+
+Ergebnis mit_winkel(const Texte& texte)
+{
+    Ergebnis e;
+    e.alpha.grad = gelesen(texte, Feld::winkel);
+    e.seiten = seiten_gelesen(texte);
+    if (!endlich({e.alpha.grad, e.seiten.an, e.seiten.ge, e.seiten.hyp}))
+        return ausserhalb(e);
+    if (e.alpha.grad >= rechter_winkel)
+        return gemeldet(e, QStringLiteral("Winkel kann nicht >= 90 Grad sein !!"));
+
+    const formeln::FallMitWinkel fall =
+        formeln::fall_mit_winkel(ist_unbekannt(texte, Feld::an), ist_unbekannt(texte, Feld::ge),
+                                 ist_unbekannt(texte, Feld::hyp));
+    const Feld bekannt = bekannte_seite(fall);
+    if (seite(e.seiten, bekannt) == 0 || e.alpha.grad == 0)
+        return groesser_null(e);
+    e.alpha.komplement = ComplementOf(texte.at(0), rechter_winkel);
+    const formeln::Dreieck d =
+        formeln::mit_winkel(fall, e.alpha, e.seiten.an, e.seiten.ge, e.seiten.hyp);
+    if (!endlich({d.an, d.ge, d.hyp}))
+        return ausserhalb(e);
+    e.seiten = d;
+    switch (fall) {
+    case formeln::FallMitWinkel::A:
+        e.fall = Fall::winkel_an;
+        seiten_schreiben(e, Feld::ge, Feld::hyp);
+        break;
+    case formeln::FallMitWinkel::G:
+        e.fall = Fall::winkel_ge;
+        seiten_schreiben(e, Feld::an, Feld::hyp);
+        break;
+    case formeln::FallMitWinkel::H:
+        e.fall = Fall::winkel_hyp;
+        seiten_schreiben(e, Feld::an, Feld::ge);
+        break;
+    }
+    return e;
+}
+
+Ergebnis ohne_winkel(const Texte& texte)
+{
+    Ergebnis e;
+    e.seiten = seiten_gelesen(texte);
+    formeln::Dreieck& s = e.seiten;
+    if (!endlich({s.an, s.ge, s.hyp}))
+        return ausserhalb(e);
+
+    switch (formeln::fall_ohne_winkel(ist_unbekannt(texte, Feld::an),
+                                      ist_unbekannt(texte, Feld::ge),
+                                      ist_unbekannt(texte, Feld::hyp))) {
+    case formeln::FallOhneWinkel::AG:
+        e.fall = Fall::an_ge;
+        if (s.an == 0 || s.ge == 0)
+            return groesser_null(e);
+        s.hyp = formeln::hypotenuse(s.an, s.ge);
+        if (!endlich({s.hyp}))
+            return ausserhalb(e);
+        winkel_aus_katheten(e);
+        e.schreiben = {{{Feld::hyp, Round(s.hyp, stellen)}, winkel_schreiben(e)}};
+        break;
+    case formeln::FallOhneWinkel::AH:
+        e.fall = Fall::an_hyp;
+        if (s.an == 0 || s.hyp == 0)
+            return groesser_null(e);
+        if (s.an >= s.hyp)
+            return gemeldet(e, QStringLiteral("Ankathete kann nicht >= Hypotenuse sein"));
+        s.ge = formeln::kathete(s.hyp, s.an);
+        winkel_aus_katheten(e);
+        e.schreiben = {{winkel_schreiben(e), {Feld::ge, Round(s.ge, stellen)}}};
+        break;
+    case formeln::FallOhneWinkel::GH:
+        // An entered adjacent leg is recomputed.
+        e.fall = Fall::ge_hyp;
+        if (s.ge == 0 || s.hyp == 0)
+            return groesser_null(e);
+        if (s.ge >= s.hyp)
+            return gemeldet(e, QStringLiteral("Gegenkathete kann nicht >= Hypotenuse sein"));
+        s.an = formeln::kathete(s.hyp, s.ge);
+        winkel_aus_katheten(e);
+        e.schreiben = {{winkel_schreiben(e), {Feld::an, Round(s.an, stellen)}}};
+        break;
+    }
+    return e;
+}
+
+Ergebnis berechnen(const Texte& texte)
+{
+    constexpr int hoechstens_unbekannt = 2;
+    if (anzahl_unbekannt(texte) > hoechstens_unbekannt) {
+        Ergebnis e;
+        e.meldung = zu_wenige_werte();
+        return e;
+    }
+    return texte.at(0) != unbekannt ? mit_winkel(texte) : ohne_winkel(texte);
+}
+
+} // namespace core

@@ -1,0 +1,64 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// One Berechnen decided without a window: from the four field texts to either
+// the report to show or the values to write, in the order they are written.
+// The window's procedures show what this decides.
+
+#include "core/formeln.hpp"
+
+#include <QString>
+#include <QStringView>
+
+#include <array>
+#include <cstdint>
+#include <optional>
+
+namespace core {
+
+// The fields in the window's order: angle alpha, adjacent, opposite, hypotenuse.
+enum class Feld : std::uint8_t { winkel, an, ge, hyp };
+using Texte = std::array<QString, 4>;
+
+// A field whose whole text is this holds an unknown quantity.
+inline constexpr QStringView unbekannt = u"?";
+
+// The two quantities a calculation starts from.
+enum class Fall : std::uint8_t { winkel_an, winkel_ge, winkel_hyp, an_ge, an_hyp, ge_hyp };
+
+struct Meldung {
+    QString text;
+    QString titel;
+};
+
+struct Schreiben {
+    Feld feld = Feld::winkel;
+    double wert = 0; // rounded to four places, as the field shows it
+};
+
+struct Ergebnis {
+    std::optional<Meldung> meldung; // the report; nothing when the results are shown
+    Fall fall = Fall::winkel_hyp;
+    // The two fields written, in order; nothing is written with a report.
+    std::array<Schreiben, 2> schreiben{};
+    // Unrounded: the sides and the angle in degrees after a successful
+    // calculation, as read before a report. The complement of a computed
+    // angle is computed in its own right, not as 90 minus the angle.
+    formeln::Dreieck seiten;
+    formeln::Winkel alpha;
+};
+
+// The fields holding the unknown marker.
+[[nodiscard]] int anzahl_unbekannt(const Texte& texte);
+
+// Too many unknowns: fewer than two values given.
+[[nodiscard]] Meldung zu_wenige_werte();
+
+// The two ways of solving: with the angle given, and without it.
+[[nodiscard]] Ergebnis mit_winkel(const Texte& texte);
+[[nodiscard]] Ergebnis ohne_winkel(const Texte& texte);
+
+// A whole Berechnen: the count of unknowns first, then the way the angle field chooses.
+[[nodiscard]] Ergebnis berechnen(const Texte& texte);
+
+} // namespace core
