@@ -133,7 +133,10 @@ Form::Form(const FormTable& form)
         const QWidget* at = focusWidget() != nullptr ? focusWidget() : this;
         showCopyMenu(at->mapToGlobal(at->rect().center()), nullptr);
     });
-    addActions({m_copyAll, m_copyMenu});
+    m_copySolution = new QAction(this);
+    m_copySolution->setShortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_C);
+    connect(m_copySolution, &QAction::triggered, this, [this] { copy(m_workedSolution); });
+    addActions({m_copyAll, m_copyMenu, m_copySolution});
     SetValuesCopyable(false);
 
     // Shows nothing: only its accessible name is read, each time it is shown.
@@ -150,10 +153,21 @@ void Form::Announce(const QString& message)
     m_announcement->show();
 }
 
-void Form::SetValuesCopyable(bool copyable)
+void Form::SetValuesCopyable(bool copyable, const QString& workedSolution)
 {
+    m_workedSolution = copyable ? workedSolution : QString();
     m_copyAll->setEnabled(copyable);
     m_copyMenu->setEnabled(copyable);
+    m_copySolution->setEnabled(!m_workedSolution.isEmpty());
+    // Locked fields say how to take their values along, to whoever points at them.
+    QString hint;
+    if (copyable) {
+        hint = m_workedSolution.isEmpty()
+                   ? QStringLiteral("Rechtsklick: Werte kopieren")
+                   : QStringLiteral("Rechtsklick: Werte oder Rechenweg kopieren");
+    }
+    for (TextBox* field : findChildren<TextBox*>(Qt::FindDirectChildrenOnly))
+        field->setToolTip(hint);
 }
 
 QString Form::FieldValues() const
@@ -186,6 +200,10 @@ void Form::showCopyMenu(const QPoint& globalPos, const TextBox* field)
         menu->addAction(QStringLiteral("Wert kopieren"), this, [value] { copy(value); });
     }
     menu->addAction(QStringLiteral("Alle Werte kopieren"), this, [this] { copy(FieldValues()); });
+    if (!m_workedSolution.isEmpty()) {
+        menu->addAction(QStringLiteral("Rechenweg kopieren"), this,
+                        [this] { copy(m_workedSolution); });
+    }
     menu->popup(globalPos);
 }
 

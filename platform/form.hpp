@@ -89,9 +89,10 @@ public:
     void SetActiveControl(QWidget* control);
 
     // While results are shown, they can be taken along: Ctrl+C copies every
-    // field's value, and a context menu (right click on a locked field, or
-    // the menu key and Shift+F10 where the focus is) copies one or all.
-    void SetValuesCopyable(bool copyable);
+    // field's value, Ctrl+Shift+C the worked solution, and a context menu
+    // (right click on a locked field, or the menu key and Shift+F10 where the
+    // focus is) copies one value, all of them or the worked solution.
+    void SetValuesCopyable(bool copyable, const QString& workedSolution = {});
     // Every entry field as a line "label<Tab>text", in tab order.
     [[nodiscard]] QString FieldValues() const;
 
@@ -116,8 +117,10 @@ private:
     // The copy menu at a screen position, with "Wert kopieren" when a field is given.
     void showCopyMenu(const QPoint& globalPos, const TextBox* field);
 
-    QAction* m_copyAll = nullptr;  // Ctrl+C
-    QAction* m_copyMenu = nullptr; // Shift+F10
+    QAction* m_copyAll = nullptr;      // Ctrl+C
+    QAction* m_copyMenu = nullptr;     // Shift+F10
+    QAction* m_copySolution = nullptr; // Ctrl+Shift+C
+    QString m_workedSolution;
     QWidget* m_announcement = nullptr;
 };
 

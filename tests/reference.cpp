@@ -259,6 +259,24 @@ Results berechnen(const std::array<QString, 4>& texts)
     return r;
 }
 
+Zusatz zusatz(const std::array<QString, 4>& texts)
+{
+    const Results r = berechnen(texts);
+    std::array<long double, 4> v{};
+    for (std::size_t i = 0; i < v.size(); ++i)
+        v[i] = r[i].value_or(Exact{std::fabs(core::Val(texts[i]))}).value;
+    // Long double keeps four more digits than needed here, and its range
+    // holds any area of double sides.
+    Exact beta;
+    if (unknown(texts[Winkel])) {
+        beta = {halfCircle / std::numbers::pi_v<long double> * std::atan2(v[An], v[Ge]),
+                r[Winkel].value_or(Exact{}).subnormal};
+    } else {
+        beta = {(Big(halfCircle / 2) - typedDegrees(texts[Winkel])).ld()};
+    }
+    return {beta, {v[An] * v[Ge] / 2}, {v[An] + v[Ge] + v[Hyp]}};
+}
+
 long double fehler_in_rundungen(double computed, const Exact& exact)
 {
     return std::fabs(computed - exact.value) / (unitRoundoff * std::fabs(exact.value));

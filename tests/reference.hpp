@@ -46,6 +46,15 @@ using Results = std::array<std::optional<Exact>, 4>;
 // An unrounded result's error in units of roundoff of the exact value.
 [[nodiscard]] long double fehler_in_rundungen(double computed, const Exact& exact);
 
+// The second acute angle (degrees), the area and the perimeter of the
+// triangle a successful Berechnen finds, exactly.
+struct Zusatz {
+    Exact beta;
+    Exact flaeche;
+    Exact umfang;
+};
+[[nodiscard]] Zusatz zusatz(const std::array<QString, 4>& texts);
+
 // Whether a result lies beyond the double range, so a report is due.
 [[nodiscard]] bool ausserhalb(const Results& results);
 

@@ -4,6 +4,7 @@
 
 #include "core/berechnung.hpp"
 #include "core/numbers.hpp"
+#include "core/rechenweg.hpp"
 #include "platform/application.hpp"
 #include "platform/messagebox.hpp"
 #include "solver/globale_var_sub.hpp"
@@ -151,6 +152,7 @@ void TestCommands::successLocksUntilNeu()
     QVERIFY(locked());
     QVERIFY(window().cmd_neu.isEnabled());
     QVERIFY(window().cmd_ende.isEnabled());
+    QCOMPARE(window().txt_ge.toolTip(), u"Rechtsklick: Werte oder Rechenweg kopieren"_s);
 
     // A locked Berechnen cannot be clicked, not even by its access key.
     QTest::keyClick(&window(), Qt::Key_B, Qt::AltModifier);
@@ -160,6 +162,7 @@ void TestCommands::successLocksUntilNeu()
     window().cmd_neu.click();
     QCOMPARE(texts(), QStringList({"?", "?", "?", "?"}));
     QVERIFY(unlocked());
+    QVERIFY(window().txt_ge.toolTip().isEmpty());
 }
 
 void TestCommands::neuKeepsFocusAndVariables()
@@ -307,24 +310,35 @@ void TestCommands::copyingValues_data()
     QTest::addColumn<bool>("result"); // Berechnen first, or still editing
     QTest::addColumn<QString>("how");
     QTest::addColumn<QString>("control");
-    QTest::addColumn<QStringList>("menu"); // the menu's items, the first of them chosen
+    QTest::addColumn<QStringList>("menu"); // the menu's items
+    QTest::addColumn<int>("chosen");       // the item chosen
     QTest::addColumn<QString>("copied");
     const QString all =
         u"Winkel (alpha)\t30\nAnkathete\t5\nGegenkathete\t2.8868\nHypotenuse\t5.7735\n"_s;
-    const QStringList both{u"Wert kopieren"_s, u"Alle Werte kopieren"_s};
-    const QStringList allOnly{u"Alle Werte kopieren"_s};
-    QTest::newRow("Ctrl+C on Neu") << true << u"Ctrl+C"_s << u"cmd_neu"_s << QStringList{} << all;
+    const core::Texte input{u"30"_s, u"5"_s, u"?"_s, u"?"_s};
+    const QString solution = core::rechenweg(input, core::berechnen(input), QLocale::c());
+    const QStringList three{u"Wert kopieren"_s, u"Alle Werte kopieren"_s, u"Rechenweg kopieren"_s};
+    const QStringList two{u"Alle Werte kopieren"_s, u"Rechenweg kopieren"_s};
+    QTest::newRow("Ctrl+C on Neu")
+        << true << u"Ctrl+C"_s << u"cmd_neu"_s << QStringList{} << 0 << all;
+    QTest::newRow("Ctrl+Shift+C on Neu")
+        << true << u"Ctrl+Shift+C"_s << u"cmd_neu"_s << QStringList{} << 0 << solution;
     QTest::newRow("right click, one value")
-        << true << u"right click"_s << u"txt_hyp"_s << both << u"5.7735"_s;
+        << true << u"right click"_s << u"txt_hyp"_s << three << 0 << u"5.7735"_s;
     QTest::newRow("right click on the angle, one value")
-        << true << u"right click"_s << u"txt_winkel"_s << both << u"30"_s;
-    QTest::newRow("menu key on Neu") << true << u"menu key"_s << u"cmd_neu"_s << allOnly << all;
-    QTest::newRow("Shift+F10 on Neu") << true << u"Shift+F10"_s << u"cmd_neu"_s << allOnly << all;
-    // While editing, the fields keep their own menu and Ctrl+C does nothing.
+        << true << u"right click"_s << u"txt_winkel"_s << three << 0 << u"30"_s;
+    QTest::newRow("right click, Rechenweg")
+        << true << u"right click"_s << u"txt_ge"_s << three << 2 << solution;
+    QTest::newRow("menu key on Neu") << true << u"menu key"_s << u"cmd_neu"_s << two << 0 << all;
+    QTest::newRow("Shift+F10 on Neu, Rechenweg")
+        << true << u"Shift+F10"_s << u"cmd_neu"_s << two << 1 << solution;
+    // While editing, the fields keep their own menu and the shortcuts do nothing.
     QTest::newRow("Ctrl+C while editing")
-        << false << u"Ctrl+C"_s << u"txt_winkel"_s << QStringList{} << u"before"_s;
+        << false << u"Ctrl+C"_s << u"txt_winkel"_s << QStringList{} << 0 << u"before"_s;
+    QTest::newRow("Ctrl+Shift+C while editing")
+        << false << u"Ctrl+Shift+C"_s << u"txt_winkel"_s << QStringList{} << 0 << u"before"_s;
     QTest::newRow("Shift+F10 while editing")
-        << false << u"Shift+F10"_s << u"txt_winkel"_s << QStringList{} << u"before"_s;
+        << false << u"Shift+F10"_s << u"txt_winkel"_s << QStringList{} << 0 << u"before"_s;
 }
 
 void TestCommands::copyingValues()
@@ -333,6 +347,7 @@ void TestCommands::copyingValues()
     QFETCH(QString, how);
     QFETCH(QString, control);
     QFETCH(QStringList, menu);
+    QFETCH(int, chosen);
     QFETCH(QString, copied);
     QGuiApplication::clipboard()->setText(u"before"_s);
     enter({"30", "5", "?", "?"});
@@ -344,6 +359,8 @@ void TestCommands::copyingValues()
         target->setFocus();
     if (how == u"Ctrl+C")
         QTest::keyClick(target, Qt::Key_C, Qt::ControlModifier);
+    else if (how == u"Ctrl+Shift+C")
+        QTest::keyClick(target, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
     else if (how == u"Shift+F10")
         QTest::keyClick(target, Qt::Key_F10, Qt::ShiftModifier);
     if (!menu.isEmpty()) {
@@ -357,7 +374,7 @@ void TestCommands::copyingValues()
         for (const QAction* action : shown.actions())
             items << action->text();
         QCOMPARE(items, menu);
-        shown.actions().constFirst()->trigger();
+        shown.actions().at(chosen)->trigger();
         shown.close();
     }
     QVERIFY(QApplication::activePopupWidget() == nullptr);

@@ -2,11 +2,13 @@
 // A hundred thousand random valid triangles, from the smallest to the largest
 // sides and from the flattest to the steepest angles typed as decimal texts,
 // each calculated through every choice of known quantities and checked digit
-// by digit against a high-precision reference.
+// by digit against a high-precision reference, with the second angle, the
+// area and the perimeter of the worked solution.
 #include "reference.hpp"
 
 #include "core/berechnung.hpp"
 #include "core/numbers.hpp"
+#include "core/rechenweg.hpp"
 
 #include <QLocale>
 #include <QTest>
@@ -14,9 +16,11 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
 #include <numbers>
 #include <optional>
 #include <random>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -101,6 +105,21 @@ double unrounded(const core::Ergebnis& e, core::Feld feld)
     return e.seiten.hyp;
 }
 
+// How far a value of the worked solution is off, in tolerances (see
+// reference::fehler_in_toleranzen); beyond the double range it is shown in
+// words, which is right only where the exact value is out of range too.
+long double fehler(double computed, const reference::Exact& exact)
+{
+    if (!std::isfinite(computed)) {
+        constexpr long double margin = 1 - 0x1p-40L;
+        return std::fabs(exact.value) >= std::numeric_limits<double>::max() * margin
+                   ? 0
+                   : std::numeric_limits<long double>::infinity();
+    }
+    return reference::fehler_in_toleranzen(core::Str(core::Round(computed, 4), QLocale::c()),
+                                           exact);
+}
+
 } // namespace
 
 void TestProperties::randomTrianglesThroughEveryCase()
@@ -109,6 +128,7 @@ void TestProperties::randomTrianglesThroughEveryCase()
     constexpr int triangles = 12'500;
     long double worstShown = 0;
     long double worstUnrounded = 0;
+    long double worstSolution = 0; // beta, area and perimeter of the worked solution
     QString where;
     for (int n = 0; n < triangles; ++n) {
         const Texts triangle = randomTriangle(random);
@@ -132,15 +152,24 @@ void TestProperties::randomTrianglesThroughEveryCase()
                 worstUnrounded = std::max(
                     worstUnrounded, reference::fehler_in_rundungen(unrounded(e, w.feld), *exact));
             }
+            const core::Zusatz z = core::zusatz(e);
+            const reference::Zusatz exakt = reference::zusatz(input);
+            for (const auto& [computed, exact] :
+                 {std::pair{z.beta, exakt.beta}, std::pair{z.flaeche, exakt.flaeche},
+                  std::pair{z.umfang, exakt.umfang}})
+                worstSolution = std::max(worstSolution, fehler(computed, exact));
             // Every field the reference knows a result for is written.
             QCOMPARE(std::ranges::count_if(expected, [](const auto& r) { return r.has_value(); }),
                      std::ptrdiff_t{2});
         }
     }
-    qInfo("%d cases; largest error %.4Lg tolerances (%s); unrounded %.3Lg units of roundoff",
-          triangles * int(cases.size()), worstShown, qPrintable(where), worstUnrounded);
+    qInfo("%d cases; largest error %.4Lg tolerances (%s); unrounded %.3Lg units of roundoff; "
+          "beta, area, perimeter %.4Lg tolerances",
+          triangles * int(cases.size()), worstShown, qPrintable(where), worstUnrounded,
+          worstSolution);
     QVERIFY2(worstShown <= 1, qPrintable(where));
     QVERIFY(worstUnrounded <= 16);
+    QVERIFY(worstSolution <= 1);
 }
 
 QTEST_APPLESS_MAIN(TestProperties)

@@ -3,6 +3,7 @@
 // the fields show afterwards, the fields written in order, or the report.
 #include "core/berechnung.hpp"
 #include "core/numbers.hpp"
+#include "core/rechenweg.hpp"
 
 #include <QLocale>
 #include <QTest>
@@ -17,6 +18,8 @@ class TestSolver : public QObject {
 private Q_SLOTS:
     void berechnen_data();
     void berechnen();
+    void rechenweg_data();
+    void rechenweg();
 };
 
 namespace {
@@ -161,6 +164,139 @@ void TestSolver::berechnen()
     }
     QCOMPARE(written, order);
     QCOMPARE(QStringList(texte.begin(), texte.end()), output);
+}
+
+void TestSolver::rechenweg_data()
+{
+    QTest::addColumn<QStringList>("input");
+    QTest::addColumn<QString>("text"); // in the C locale
+
+    const QString kopf = u"Rechtwinkliges Dreieck\n"_s;
+    const QString winkel30 = u"\nWinkel β = 90° − α = 60°\n"_s;
+    const QString legs = u"\nWinkel β = 90° − α = 36.8699°\n"
+                         "Flächeninhalt = Ankathete · Gegenkathete / 2 = 6\n"
+                         "Umfang = Ankathete + Gegenkathete + Hypotenuse = 12\n"_s;
+    const QString opposite4 = u"\nWinkel β = 90° − α = 66.4218°\n"
+                              "Flächeninhalt = Ankathete · Gegenkathete / 2 = 18.3303\n"
+                              "Umfang = Ankathete + Gegenkathete + Hypotenuse = 23.1652\n"_s;
+    const QString rest30 = winkel30
+                           + u"Flächeninhalt = Ankathete · Gegenkathete / 2 = 21.6506\n"
+                             "Umfang = Ankathete + Gegenkathete + Hypotenuse = 23.6603\n"_s;
+    QTest::newRow("angle, adjacent")
+        << QStringList{"30", "5", "?", "?"}
+        << kopf
+               + u"Gegeben: Winkel α = 30°, Ankathete = 5\n"
+                 "Gesucht: Gegenkathete, Hypotenuse\n\n"
+                 "tan α = Gegenkathete / Ankathete\n"
+                 "Gegenkathete = Ankathete · tan α = 5 · tan 30° = 2.8868\n\n"
+                 "cos α = Ankathete / Hypotenuse\n"
+                 "Hypotenuse = Ankathete / cos α = 5 / cos 30° = 5.7735\n"_s
+               + winkel30
+               + u"Flächeninhalt = Ankathete · Gegenkathete / 2 = 7.2169\n"
+                 "Umfang = Ankathete + Gegenkathete + Hypotenuse = 13.6603\n"_s;
+    QTest::newRow("angle, opposite")
+        << QStringList{"30", "?", "5", "?"}
+        << kopf
+               + u"Gegeben: Winkel α = 30°, Gegenkathete = 5\n"
+                 "Gesucht: Ankathete, Hypotenuse\n\n"
+                 "tan α = Gegenkathete / Ankathete\n"
+                 "Ankathete = Gegenkathete / tan α = 5 / tan 30° = 8.6603\n\n"
+                 "sin α = Gegenkathete / Hypotenuse\n"
+                 "Hypotenuse = Gegenkathete / sin α = 5 / sin 30° = 10\n"_s
+               + rest30;
+    // Given values as the calculation reads them: no sign, no second point.
+    QTest::newRow("angle, hypotenuse")
+        << QStringList{"-30", "?", "?", "10.0.5"}
+        << kopf
+               + u"Gegeben: Winkel α = 30°, Hypotenuse = 10\n"
+                 "Gesucht: Ankathete, Gegenkathete\n\n"
+                 "cos α = Ankathete / Hypotenuse\n"
+                 "Ankathete = Hypotenuse · cos α = 10 · cos 30° = 8.6603\n\n"
+                 "sin α = Gegenkathete / Hypotenuse\n"
+                 "Gegenkathete = Hypotenuse · sin α = 10 · sin 30° = 5\n"_s
+               + rest30;
+    QTest::newRow("everything: both legs recomputed")
+        << QStringList{"30", "1", "2.5", "10"}
+        << kopf
+               + u"Gegeben: Winkel α = 30°, Ankathete = 1, Gegenkathete = 2.5, Hypotenuse = 10\n\n"
+                 "Ankathete neu berechnet aus Hypotenuse und Winkel α (eingegeben: 1)\n"
+                 "cos α = Ankathete / Hypotenuse\n"
+                 "Ankathete = Hypotenuse · cos α = 10 · cos 30° = 8.6603\n\n"
+                 "Gegenkathete neu berechnet aus Hypotenuse und Winkel α (eingegeben: 2.5)\n"
+                 "sin α = Gegenkathete / Hypotenuse\n"
+                 "Gegenkathete = Hypotenuse · sin α = 10 · sin 30° = 5\n"_s
+               + rest30;
+    QTest::newRow("two legs")
+        << QStringList{"?", "3", "4", "?"}
+        << kopf
+               + u"Gegeben: Ankathete = 3, Gegenkathete = 4\n"
+                 "Gesucht: Hypotenuse, Winkel α\n\n"
+                 "Ankathete² + Gegenkathete² = Hypotenuse²\n"
+                 "Hypotenuse = √(Ankathete² + Gegenkathete²) = √(3² + 4²) = 5\n\n"
+                 "tan α = Gegenkathete / Ankathete\n"
+                 "α = arctan(Gegenkathete / Ankathete) = arctan(4 / 3) = 53.1301°\n"_s
+               + legs;
+    QTest::newRow("adjacent, hypotenuse")
+        << QStringList{"?", "3", "?", "5"}
+        << kopf
+               + u"Gegeben: Ankathete = 3, Hypotenuse = 5\n"
+                 "Gesucht: Winkel α, Gegenkathete\n\n"
+                 "cos α = Ankathete / Hypotenuse\n"
+                 "α = arccos(Ankathete / Hypotenuse) = arccos(3 / 5) = 53.1301°\n\n"
+                 "Ankathete² + Gegenkathete² = Hypotenuse²\n"
+                 "Gegenkathete = √(Hypotenuse² − Ankathete²) = √(5² − 3²) = 4\n"_s
+               + legs;
+    QTest::newRow("opposite, hypotenuse")
+        << QStringList{"?", "?", "4", "10"}
+        << kopf
+               + u"Gegeben: Gegenkathete = 4, Hypotenuse = 10\n"
+                 "Gesucht: Winkel α, Ankathete\n\n"
+                 "sin α = Gegenkathete / Hypotenuse\n"
+                 "α = arcsin(Gegenkathete / Hypotenuse) = arcsin(4 / 10) = 23.5782°\n\n"
+                 "Ankathete² + Gegenkathete² = Hypotenuse²\n"
+                 "Ankathete = √(Hypotenuse² − Gegenkathete²) = √(10² − 4²) = 9.1652\n"_s
+               + opposite4;
+    QTest::newRow("three sides: adjacent recomputed")
+        << QStringList{"?", "3", "4", "10"}
+        << kopf
+               + u"Gegeben: Ankathete = 3, Gegenkathete = 4, Hypotenuse = 10\n"
+                 "Gesucht: Winkel α\n\n"
+                 "sin α = Gegenkathete / Hypotenuse\n"
+                 "α = arcsin(Gegenkathete / Hypotenuse) = arcsin(4 / 10) = 23.5782°\n\n"
+                 "Ankathete neu berechnet aus Gegenkathete und Hypotenuse (eingegeben: 3)\n"
+                 "Ankathete² + Gegenkathete² = Hypotenuse²\n"
+                 "Ankathete = √(Hypotenuse² − Gegenkathete²) = √(10² − 4²) = 9.1652\n"_s
+               + opposite4;
+    // Exponent form bracketed where it is put in; an area beyond the double range in words.
+    QTest::newRow("long legs")
+        << QStringList{"?", "1e200", "1e200", "?"}
+        << kopf
+               + u"Gegeben: Ankathete = 1e+200, Gegenkathete = 1e+200\n"
+                 "Gesucht: Hypotenuse, Winkel α\n\n"
+                 "Ankathete² + Gegenkathete² = Hypotenuse²\n"
+                 "Hypotenuse = √(Ankathete² + Gegenkathete²) = √((1e+200)² + (1e+200)²) = "
+                 "1.4142135623731e+200\n\n"
+                 "tan α = Gegenkathete / Ankathete\n"
+                 "α = arctan(Gegenkathete / Ankathete) = arctan((1e+200) / (1e+200)) = 45°\n\n"
+                 "Winkel β = 90° − α = 45°\n"
+                 "Flächeninhalt = Ankathete · Gegenkathete / 2 = außerhalb des Rechenbereichs\n"
+                 "Umfang = Ankathete + Gegenkathete + Hypotenuse = 3.4142135623731e+200\n"_s;
+}
+
+// Line by line in the C locale, and in German with the decimal comma and
+// the capital exponent letter the fields show there.
+void TestSolver::rechenweg()
+{
+    QFETCH(QStringList, input);
+    QFETCH(QString, text);
+    core::Texte texte;
+    std::ranges::copy(input, texte.begin());
+    const core::Ergebnis e = core::berechnen(texte);
+    QVERIFY(!e.meldung);
+    QCOMPARE(core::rechenweg(texte, e, QLocale::c()).split(u'\n'), text.split(u'\n'));
+    const QString deutsch = QString(text).replace(u'.', u',').replace(u"e+"_s, u"E+"_s);
+    QCOMPARE(core::rechenweg(texte, e, QLocale(QLocale::German, QLocale::Germany)).split(u'\n'),
+             deutsch.split(u'\n'));
 }
 
 QTEST_APPLESS_MAIN(TestSolver)

@@ -201,6 +201,24 @@ class Calculator(unittest.TestCase):
         s.key("ctrl+c")
         wait_for(lambda: clipboard() == "Winkel (alpha)\t30\nAnkathete\t5\nGegenkathete\t2,8868\n"
                  "Hypotenuse\t5,7735\n", f"all four values on the clipboard (it holds {clipboard()!r})")
+        # The worked solution, by Ctrl+Shift+C and by the menu's third item.
+        rechenweg = ("Rechtwinkliges Dreieck\nGegeben: Winkel α = 30°, Ankathete = 5\n"
+                     "Gesucht: Gegenkathete, Hypotenuse\n\n"
+                     "tan α = Gegenkathete / Ankathete\n"
+                     "Gegenkathete = Ankathete · tan α = 5 · tan 30° = 2,8868\n\n"
+                     "cos α = Ankathete / Hypotenuse\n"
+                     "Hypotenuse = Ankathete / cos α = 5 / cos 30° = 5,7735\n\n"
+                     "Winkel β = 90° − α = 60°\n"
+                     "Flächeninhalt = Ankathete · Gegenkathete / 2 = 7,2169\n"
+                     "Umfang = Ankathete + Gegenkathete + Hypotenuse = 13,6603\n")
+        s.key("ctrl+shift+c")
+        wait_for(lambda: clipboard() == rechenweg, f"the Rechenweg on the clipboard (it holds {clipboard()!r})")
+        subprocess.run(["xclip", "-selection", "clipboard"], input="leer", text=True, env=s.env, check=True)
+        wait_for(lambda: clipboard() == "leer", "the clipboard emptied")
+        s.click(self.field("Gegenkathete"), button=3)
+        time.sleep(0.3)
+        s.key("Down", "Down", "Down", "Return")
+        wait_for(lambda: clipboard() == rechenweg, f"the Rechenweg from the menu (it holds {clipboard()!r})")
         # A right click on the locked hypotenuse: its menu's first item copies its value alone.
         s.click(self.field("Hypotenuse"), button=3)
         time.sleep(0.3)

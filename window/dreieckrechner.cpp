@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/dreieckrechner.hpp"
 
+#include "core/rechenweg.hpp"
 #include "platform/application.hpp"
 #include "solver/globale_var_sub.hpp"
 #include "window/layout.hpp"
@@ -110,7 +111,8 @@ void dreieckrechner::cmd_rechnen_Click()
         SetActiveControl(&cmd_neu);
     eingaben_freigeben(false);
 
-    anzahl = static_cast<std::int16_t>(core::anzahl_unbekannt(feldtexte()));
+    const core::Texte eingabe = feldtexte();
+    anzahl = static_cast<std::int16_t>(core::anzahl_unbekannt(eingabe));
     ergebnis.reset();
     if (anzahl <= 2) {
         if (txt_winkel.Text() != unbekannt)
@@ -126,7 +128,7 @@ void dreieckrechner::cmd_rechnen_Click()
     // The results are shown, and the focus is on Neu.
     if (ergebnis && !ergebnis->meldung) {
         ergebnis_ansagen();
-        SetValuesCopyable(true);
+        SetValuesCopyable(true, core::rechenweg(eingabe, *ergebnis, locale()));
     }
 }
 
