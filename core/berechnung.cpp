@@ -13,7 +13,6 @@ namespace core {
 namespace {
 
 constexpr int rechter_winkel = 90;
-constexpr int stellen = 4;
 
 Ergebnis gemeldet(Ergebnis ergebnis, const QString& text)
 {
@@ -80,8 +79,8 @@ Feld bekannte_seite(formeln::FallMitWinkel fall)
 // The two sides written, in order, rounded as shown.
 void seiten_schreiben(Ergebnis& e, Feld erste, Feld zweite)
 {
-    e.schreiben = {{{erste, Round(seite(e.seiten, erste), stellen)},
-                    {zweite, Round(seite(e.seiten, zweite), stellen)}}};
+    e.schreiben = {{{erste, RoundShown(seite(e.seiten, erste))},
+                    {zweite, RoundShown(seite(e.seiten, zweite))}}};
 }
 
 // The angle from the two legs, and its complement from them in its own right.
@@ -91,10 +90,7 @@ void winkel_aus_katheten(Ergebnis& e)
                formeln::winkel_grad(e.seiten.ge, e.seiten.an)};
 }
 
-Schreiben winkel_schreiben(const Ergebnis& e)
-{
-    return {Feld::winkel, Round(e.alpha.grad, stellen)};
-}
+Schreiben winkel_schreiben(const Ergebnis& e) { return {Feld::winkel, RoundShown(e.alpha.grad)}; }
 
 } // namespace
 
@@ -166,7 +162,7 @@ Ergebnis ohne_winkel(const Texte& texte)
         if (!endlich({s.hyp}))
             return ausserhalb(e);
         winkel_aus_katheten(e);
-        e.schreiben = {{{Feld::hyp, Round(s.hyp, stellen)}, winkel_schreiben(e)}};
+        e.schreiben = {{{Feld::hyp, RoundShown(s.hyp)}, winkel_schreiben(e)}};
         break;
     case formeln::FallOhneWinkel::AH:
         e.fall = Fall::an_hyp;
@@ -176,7 +172,7 @@ Ergebnis ohne_winkel(const Texte& texte)
             return gemeldet(e, QStringLiteral("Ankathete kann nicht >= Hypotenuse sein"));
         s.ge = formeln::kathete(s.hyp, s.an);
         winkel_aus_katheten(e);
-        e.schreiben = {{winkel_schreiben(e), {Feld::ge, Round(s.ge, stellen)}}};
+        e.schreiben = {{winkel_schreiben(e), {Feld::ge, RoundShown(s.ge)}}};
         break;
     case formeln::FallOhneWinkel::GH:
         // An entered adjacent leg is recomputed.
@@ -187,7 +183,7 @@ Ergebnis ohne_winkel(const Texte& texte)
             return gemeldet(e, QStringLiteral("Gegenkathete kann nicht >= Hypotenuse sein"));
         s.an = formeln::kathete(s.hyp, s.ge);
         winkel_aus_katheten(e);
-        e.schreiben = {{winkel_schreiben(e), {Feld::an, Round(s.an, stellen)}}};
+        e.schreiben = {{winkel_schreiben(e), {Feld::an, RoundShown(s.an)}}};
         break;
     }
     return e;

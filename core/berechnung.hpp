@@ -33,7 +33,7 @@ struct Meldung {
 
 struct Schreiben {
     Feld feld = Feld::winkel;
-    double wert = 0; // rounded to four places, as the field shows it
+    double wert = 0; // rounded as the field shows it (RoundShown)
 };
 
 struct Ergebnis {

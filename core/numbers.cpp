@@ -3,10 +3,12 @@
 
 #include <QLocale>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
 #include <string>
+#include <vector>
 
 namespace core {
 namespace {
@@ -159,15 +161,64 @@ std::string minus(const std::string& a, const std::string& b)
     return difference;
 }
 
-bool lessThan(const std::string& a, const std::string& b)
+std::string plus(const std::string& a, const std::string& b)
 {
-    return a.size() != b.size() ? a.size() < b.size() : a < b;
+    std::string sum;
+    int carry = 0;
+    for (std::size_t i = 0; i < std::max(a.size(), b.size()) || carry != 0; ++i) {
+        const int digit = carry + (i < a.size() ? a[a.size() - 1 - i] - '0' : 0)
+                          + (i < b.size() ? b[b.size() - 1 - i] - '0' : 0);
+        sum.push_back(static_cast<char>('0' + digit % decimalBase));
+        carry = digit / decimalBase;
+    }
+    std::ranges::reverse(sum);
+    return sum;
 }
 
-void dropLeadingZeros(std::string& digits)
+std::string times(const std::string& a, const std::string& b)
 {
-    digits.erase(0, std::min(digits.find_first_not_of('0'), digits.size()));
+    std::vector<int> places(a.size() + b.size(), 0);
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        for (std::size_t j = 0; j < b.size(); ++j)
+            places[i + j + 1] += (a[i] - '0') * (b[j] - '0');
+    }
+    std::string product(places.size(), '0');
+    int carry = 0;
+    for (std::size_t i = places.size(); i-- > 0;) {
+        const int digit = places[i] + carry;
+        product[i] = static_cast<char>('0' + digit % decimalBase);
+        carry = digit / decimalBase;
+    }
+    return product;
 }
+
+Dezimal normalised(std::string digits, long long exponent)
+{
+    const std::size_t first = digits.find_first_not_of('0');
+    if (first == std::string::npos)
+        return {};
+    const std::size_t last = digits.find_last_not_of('0');
+    exponent += static_cast<long long>(digits.size() - 1 - last);
+    digits.erase(last + 1);
+    digits.erase(0, first);
+    return {std::move(digits), exponent};
+}
+
+// The digits of `zahl` written down to 10^exponent, at or below its own.
+std::string digitsDownTo(const Dezimal& zahl, long long exponent)
+{
+    if (zahl.ziffern.empty())
+        return {};
+    return zahl.ziffern + std::string(static_cast<std::size_t>(zahl.exponent - exponent), '0');
+}
+
+long long lowerExponent(const Dezimal& a, const Dezimal& b)
+{
+    return std::min(a.ziffern.empty() ? b.exponent : a.exponent,
+                    b.ziffern.empty() ? a.exponent : b.exponent);
+}
+
+Dezimal integer(long long value) { return normalised(std::to_string(value), 0); }
 
 } // namespace
 
@@ -200,51 +251,21 @@ double ComplementOf(QStringView text, int whole)
 {
     const double value = std::fabs(Val(text));
     const double wholeValue = whole;
-    const std::string s = significant(text);
-    // Far from `whole` the difference cancels nothing, and integers (the only
-    // values of "&H" and "&O") are exact already.
-    if (isRadixInteger(s) || !(value >= wholeValue / 2 && value <= 2 * wholeValue))
+    // Far from `whole` the difference cancels nothing.
+    if (!(value >= wholeValue / 2 && value <= 2 * wholeValue))
         return wholeValue - value;
-
-    // |Val| = digits x 10^exponent, exactly.
-    const Decimal d = scanDecimal(s);
-    std::string digits;
-    long long places = 0;
-    bool point = false;
-    for (const char c : d.chars) {
-        if (c == 'e')
-            break;
-        if (c == '.')
-            point = true;
-        else if (isDigit(c)) {
-            digits.push_back(c);
-            places += point ? 1 : 0;
-        }
-    }
-    const long long exponent = d.exponent - places;
-    if (exponent >= 0)
-        return wholeValue - value; // an integer, exact as read
-    dropLeadingZeros(digits);
-    // whole x 10^-exponent - digits, then the same power of ten back.
-    std::string scaled =
-        std::to_string(whole) + std::string(static_cast<std::size_t>(-exponent), '0');
-    const bool negative = lessThan(scaled, digits);
-    std::string difference = negative ? minus(digits, scaled) : minus(scaled, digits);
-    dropLeadingZeros(difference);
-    if (difference.empty())
-        return 0;
-    const std::string exact = (negative ? "-" : "") + difference + 'e' + std::to_string(exponent);
-    double complement = 0;
-    std::from_chars(exact.data(), exact.data() + exact.size(), complement);
-    return complement;
+    const Dezimal typed = dezimal(text);
+    const Dezimal ganz = integer(whole);
+    const double difference = als_double(abstand(ganz, typed));
+    return typed > ganz ? -difference : difference;
 }
 
-double Round(double zahl, int stellen)
+double Round(double zahl, int places)
 {
     if (!std::isfinite(zahl))
         return zahl;
     constexpr double exactIntegers = 0x1p53;
-    const double scale = std::pow(10.0, stellen); // exact for 10^0 .. 10^22
+    const double scale = std::pow(10.0, places); // exact for 10^0 .. 10^22
     const double betrag = std::fabs(zahl);
     const double ganz = std::trunc(betrag);
     const double rest = betrag - ganz; // exact
@@ -256,7 +277,7 @@ double Round(double zahl, int stellen)
     const double abstand = (p - k) - 0.5; // exact, or clearly negative when it is not
     const double richtung = abstand != 0 ? abstand : fehler;
     // With decimal places the scale is even, so k alone decides the parity.
-    const bool ungerade = std::fmod(stellen == 0 ? ganz + k : k, 2.0) != 0;
+    const bool ungerade = std::fmod(places == 0 ? ganz + k : k, 2.0) != 0;
     if (richtung > 0 || (richtung == 0 && ungerade))
         k += 1;
 
@@ -274,6 +295,124 @@ QString Str(double zahl, const QLocale& locale)
     if (locale.exponential() != u"e")
         text.replace(u'e', u'E');
     return text;
+}
+
+double RoundShown(double zahl)
+{
+    constexpr double fifteenDigits = 1e11;
+    const double rounded = Round(zahl, stellen);
+    if (!std::isfinite(zahl) || std::fabs(rounded) < fifteenDigits)
+        return rounded;
+    return Val(Str(zahl, QLocale::c()));
+}
+
+std::strong_ordering Dezimal::operator<=>(const Dezimal& other) const
+{
+    if (ziffern.empty() || other.ziffern.empty())
+        return ziffern.size() <=> other.ziffern.size(); // 0 below everything else
+    if (const auto order = groessenordnung() <=> other.groessenordnung(); order != 0)
+        return order;
+    // Without trailing zeros, a shorter run of the same leading digits is smaller.
+    return ziffern.compare(other.ziffern) <=> 0;
+}
+
+long long Dezimal::groessenordnung() const
+{
+    return exponent + static_cast<long long>(ziffern.size()) - 1;
+}
+
+Dezimal dezimal(QStringView text)
+{
+    const std::string s = significant(text);
+    if (isRadixInteger(s)) {
+        const bool hexadecimal = s[1] == 'h' || s[1] == 'H';
+        const int base = hexadecimal ? hexadecimalBase : octalBase;
+        Dezimal value;
+        for (const char c : std::string_view(s).substr(2)) {
+            const int digit = digitValue(c, base);
+            if (digit < 0)
+                break;
+            value = value * integer(base) + integer(digit);
+        }
+        return value;
+    }
+    const Decimal d = scanDecimal(s);
+    std::string digits;
+    long long places = 0;
+    bool point = false;
+    for (const char c : d.chars) {
+        if (c == 'e')
+            break;
+        if (c == '.')
+            point = true;
+        else if (isDigit(c)) {
+            digits.push_back(c);
+            places += point ? 1 : 0;
+        }
+    }
+    return normalised(std::move(digits), d.exponent - places);
+}
+
+Dezimal operator+(const Dezimal& a, const Dezimal& b)
+{
+    const long long exponent = lowerExponent(a, b);
+    return normalised(plus(digitsDownTo(a, exponent), digitsDownTo(b, exponent)), exponent);
+}
+
+Dezimal operator*(const Dezimal& a, const Dezimal& b)
+{
+    return normalised(times(a.ziffern, b.ziffern), a.exponent + b.exponent);
+}
+
+Dezimal abstand(const Dezimal& a, const Dezimal& b)
+{
+    const long long exponent = lowerExponent(a, b);
+    std::string x = digitsDownTo(a, exponent);
+    std::string y = digitsDownTo(b, exponent);
+    if (a < b)
+        std::swap(x, y);
+    return normalised(minus(x, y), exponent);
+}
+
+Dezimal gerundet(const Dezimal& zahl, long long stelle)
+{
+    if (zahl.ziffern.empty() || zahl.exponent >= stelle)
+        return zahl;
+    const long long dropped = stelle - zahl.exponent;
+    const auto size = static_cast<long long>(zahl.ziffern.size());
+    if (dropped > size)
+        return {}; // below a tenth of the unit kept
+    const auto kept = static_cast<std::size_t>(size - dropped);
+    std::string digits = zahl.ziffern.substr(0, kept);
+    const std::string rest = zahl.ziffern.substr(kept);
+    const int versusHalf = rest.compare('5' + std::string(rest.size() - 1, '0'));
+    const bool odd = !digits.empty() && (digits.back() - '0') % 2 != 0;
+    if (versusHalf > 0 || (versusHalf == 0 && odd))
+        digits = plus(digits, "1");
+    return normalised(std::move(digits), stelle);
+}
+
+Dezimal wie_gezeigt(const Dezimal& zahl)
+{
+    constexpr long long fiveDigits = 5;
+    Dezimal shown = gerundet(zahl, -stellen);
+    if (shown.ziffern.size() > std::size_t{textDigits})
+        shown = gerundet(zahl, zahl.groessenordnung() - (textDigits - 1));
+    if (shown.ziffern.empty())
+        shown = gerundet(zahl, zahl.groessenordnung() - (fiveDigits - 1));
+    return shown;
+}
+
+double als_double(const Dezimal& zahl)
+{
+    if (zahl.ziffern.empty())
+        return 0;
+    const std::string text = zahl.ziffern + 'e' + std::to_string(zahl.exponent);
+    double value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error == std::errc::result_out_of_range)
+        return zahl.groessenordnung() > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+    return value;
 }
 
 } // namespace core

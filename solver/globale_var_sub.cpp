@@ -20,7 +20,7 @@ void pi_setzen()
 void winkel_berechnen(double an, double ge)
 {
     winkel = formeln::winkel_grad(an, ge);
-    winkel = core::Round(winkel, 4);
+    winkel = core::Round(winkel, core::stellen);
     dreieckrechner::instance().txt_winkel.SetText(winkel);
 }
 

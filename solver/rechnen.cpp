@@ -68,7 +68,7 @@ void dreieckrechner::rechnen_ohne_winkel()
     }
     // The hypotenuse of two legs is kept as it is shown.
     if (e.fall == core::Fall::an_ge)
-        hyp = core::Round(hyp, 4);
+        hyp = core::RoundShown(hyp);
     for (const auto& schreiben : e.schreiben) {
         if (schreiben.feld == core::Feld::winkel)
             winkel_berechnen(an, ge);

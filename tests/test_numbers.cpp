@@ -23,6 +23,8 @@ private Q_SLOTS:
     void roundKeepsWhatIsNotFinite();
     void str_data();
     void str();
+    void wieGezeigt_data();
+    void wieGezeigt();
 };
 
 namespace {
@@ -107,6 +109,8 @@ void TestNumbers::val()
     QFETCH(QString, text);
     QFETCH(double, expected);
     QCOMPARE(core::Val(text), expected);
+    // The exact reading is the same number, before its one rounding to a double.
+    QCOMPARE(core::als_double(core::dezimal(text)), std::fabs(expected));
 }
 
 void TestNumbers::complementOf_data()
@@ -211,6 +215,29 @@ void TestNumbers::str()
     QFETCH(double, value);
     QFETCH(QString, expected);
     QCOMPARE(core::Str(value, locale), expected);
+}
+
+// An exact decimal rounded once, as a field shows it.
+void TestNumbers::wieGezeigt_data()
+{
+    QTest::addColumn<QString>("exact");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("a tie down to the even 2") << u"2.00025"_s << u"2.0002"_s;
+    QTest::newRow("a tie up to the even 2") << u"2.00015"_s << u"2.0002"_s;
+    QTest::newRow("just above a tie") << u"2.0000500000000000001"_s << u"2.0001"_s;
+    QTest::newRow("the carry runs through") << u"9.99995"_s << u"10"_s;
+    QTest::newRow("from 1E+11 once to 15 digits") << u"123456789012.00046"_s << u"123456789012"_s;
+    QTest::newRow("beyond a double's range")
+        << u"61728394506000230001e380"_s << u"6.17283945060002e399"_s;
+    QTest::newRow("five digits where four places show 0")
+        << u"0.0000141421356"_s << u"0.000014142"_s;
+}
+
+void TestNumbers::wieGezeigt()
+{
+    QFETCH(QString, exact);
+    QFETCH(QString, shown);
+    QCOMPARE(core::wie_gezeigt(core::dezimal(exact)), core::dezimal(shown));
 }
 
 QTEST_APPLESS_MAIN(TestNumbers)

@@ -116,7 +116,7 @@ long double fehler(double computed, const reference::Exact& exact)
                    ? 0
                    : std::numeric_limits<long double>::infinity();
     }
-    return reference::fehler_in_toleranzen(core::Str(core::Round(computed, 4), QLocale::c()),
+    return reference::fehler_in_toleranzen(core::Str(core::RoundShown(computed), QLocale::c()),
                                            exact);
 }
 

@@ -202,15 +202,18 @@ class Calculator(unittest.TestCase):
         wait_for(lambda: clipboard() == "Winkel (alpha)\t30\nAnkathete\t5\nGegenkathete\t2,8868\n"
                  "Hypotenuse\t5,7735\n", f"all four values on the clipboard (it holds {clipboard()!r})")
         # The worked solution, by Ctrl+Shift+C and by the menu's third item.
-        rechenweg = ("Rechtwinkliges Dreieck\nGegeben: Winkel α = 30°, Ankathete = 5\n"
-                     "Gesucht: Gegenkathete, Hypotenuse\n\n"
+        rechenweg = ("Rechtwinkliges Dreieck\nGegeben: Winkel α = 30°; Ankathete = 5\n"
+                     "Gesucht: Gegenkathete; Hypotenuse; Winkel β; Flächeninhalt A; Umfang u\n\n"
                      "tan α = Gegenkathete / Ankathete\n"
-                     "Gegenkathete = Ankathete · tan α = 5 · tan 30° = 2,8868\n\n"
+                     "Gegenkathete = Ankathete · tan α = 5 · tan 30° ≈ 2,8868\n\n"
                      "cos α = Ankathete / Hypotenuse\n"
-                     "Hypotenuse = Ankathete / cos α = 5 / cos 30° = 5,7735\n\n"
-                     "Winkel β = 90° − α = 60°\n"
-                     "Flächeninhalt = Ankathete · Gegenkathete / 2 = 7,2169\n"
-                     "Umfang = Ankathete + Gegenkathete + Hypotenuse = 13,6603\n")
+                     "Hypotenuse = Ankathete / cos α = 5 / cos 30° ≈ 5,7735\n\n"
+                     "Winkelsumme im Dreieck: α + β + 90° = 180°\n"
+                     "β = 90° − α = 90° − 30° = 60°\n\n"
+                     "Flächeninhalt: A = ½ · Ankathete · Gegenkathete\n"
+                     "A ≈ ½ · 5 · 2,8868 ≈ 7,2169 (mit den ungerundeten Werten gerechnet)\n\n"
+                     "Umfang: u = Ankathete + Gegenkathete + Hypotenuse\n"
+                     "u ≈ 5 + 2,8868 + 5,7735 ≈ 13,6603 (mit den ungerundeten Werten gerechnet)\n")
         s.key("ctrl+shift+c")
         wait_for(lambda: clipboard() == rechenweg, f"the Rechenweg on the clipboard (it holds {clipboard()!r})")
         subprocess.run(["xclip", "-selection", "clipboard"], input="leer", text=True, env=s.env, check=True)
