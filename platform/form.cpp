@@ -7,16 +7,11 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
-#include <QAction>
-#include <QClipboard>
-#include <QContextMenuEvent>
 #include <QFontDatabase>
-#include <QGuiApplication>
 #include <QHash>
 #include <QIcon>
 #include <QImage>
 #include <QLabel>
-#include <QMenu>
 #include <QPixmap>
 #include <QResource>
 #include <QScreen>
@@ -53,8 +48,6 @@ QIcon iconOf(std::span<const IconFrame> frames)
     return icon;
 }
 
-void copy(const QString& text) { QGuiApplication::clipboard()->setText(text); }
-
 // What screen readers are told each widget is: Qt shows a top-level plain
 // widget as a "filler", whose title they do not read, and a picture box as a
 // "frame". A form is a dialog: as it opens, screen readers read its title and
@@ -70,15 +63,6 @@ QAccessibleInterface* accessibleFor(const QString& /*className*/, QObject* objec
     if (widget != nullptr && widget->objectName() == u"announcement")
         return new QAccessibleWidget(widget, QAccessible::Notification);
     return nullptr;
-}
-
-QString labelOf(const QWidget& field)
-{
-    for (const QLabel* label : field.parentWidget()->findChildren<QLabel*>()) {
-        if (label->buddy() == &field)
-            return label->text();
-    }
-    return {};
 }
 
 } // namespace
@@ -124,21 +108,6 @@ Form::Form(const FormTable& form)
     for (const ControlPlace& control : form.controls)
         addControl(control);
 
-    m_copyAll = new QAction(this);
-    m_copyAll->setShortcut(QKeySequence::Copy);
-    connect(m_copyAll, &QAction::triggered, this, [this] { copy(FieldValues()); });
-    m_copyMenu = new QAction(this);
-    m_copyMenu->setShortcut(Qt::SHIFT | Qt::Key_F10);
-    connect(m_copyMenu, &QAction::triggered, this, [this] {
-        const QWidget* at = focusWidget() != nullptr ? focusWidget() : this;
-        showCopyMenu(at->mapToGlobal(at->rect().center()), nullptr);
-    });
-    m_copySolution = new QAction(this);
-    m_copySolution->setShortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_C);
-    connect(m_copySolution, &QAction::triggered, this, [this] { copy(m_workedSolution); });
-    addActions({m_copyAll, m_copyMenu, m_copySolution});
-    SetValuesCopyable(false);
-
     // Shows nothing: only its accessible name is read, each time it is shown.
     m_announcement = new QWidget(this);
     m_announcement->setObjectName(QStringLiteral("announcement"));
@@ -153,58 +122,13 @@ void Form::Announce(const QString& message)
     m_announcement->show();
 }
 
-void Form::SetValuesCopyable(bool copyable, const QString& workedSolution)
+QString Form::LabelText(const QWidget& control) const
 {
-    m_workedSolution = copyable ? workedSolution : QString();
-    m_copyAll->setEnabled(copyable);
-    m_copyMenu->setEnabled(copyable);
-    m_copySolution->setEnabled(!m_workedSolution.isEmpty());
-    // Locked fields say how to take their values along, to whoever points at them.
-    QString hint;
-    if (copyable) {
-        hint = m_workedSolution.isEmpty()
-                   ? QStringLiteral("Rechtsklick: Werte kopieren")
-                   : QStringLiteral("Rechtsklick: Werte oder Rechenweg kopieren");
+    for (const QLabel* label : findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+        if (label->buddy() == &control)
+            return label->text();
     }
-    for (TextBox* field : findChildren<TextBox*>(Qt::FindDirectChildrenOnly))
-        field->setToolTip(hint);
-}
-
-QString Form::FieldValues() const
-{
-    QString lines;
-    for (const TextBox* field : findChildren<TextBox*>(Qt::FindDirectChildrenOnly))
-        lines += labelOf(*field) + u'\t' + field->Text() + u'\n';
-    return lines;
-}
-
-void Form::contextMenuEvent(QContextMenuEvent* event)
-{
-    // Locked fields take no events of their own, so their menus arrive here.
-    if (!m_copyAll->isEnabled()) {
-        event->ignore();
-        return;
-    }
-    const TextBox* field = event->reason() == QContextMenuEvent::Mouse
-                               ? qobject_cast<const TextBox*>(childAt(event->pos()))
-                               : nullptr;
-    showCopyMenu(event->globalPos(), field);
-}
-
-void Form::showCopyMenu(const QPoint& globalPos, const TextBox* field)
-{
-    auto* menu = new QMenu(this);
-    menu->setAttribute(Qt::WA_DeleteOnClose);
-    if (field != nullptr) {
-        const QString value = field->Text();
-        menu->addAction(QStringLiteral("Wert kopieren"), this, [value] { copy(value); });
-    }
-    menu->addAction(QStringLiteral("Alle Werte kopieren"), this, [this] { copy(FieldValues()); });
-    if (!m_workedSolution.isEmpty()) {
-        menu->addAction(QStringLiteral("Rechenweg kopieren"), this,
-                        [this] { copy(m_workedSolution); });
-    }
-    menu->popup(globalPos);
+    return {};
 }
 
 void Form::addControl(const ControlPlace& entry)

@@ -7,12 +7,9 @@
 #include <span>
 #include <string_view>
 
-class QAction;
 class QPainter;
 
 namespace platform {
-
-class TextBox;
 
 // Layout data is kept in twips, 1/1440 inch; at 96 dpi that is 15 twips a
 // pixel, and Qt's device-pixel ratio takes it from logical pixels to the screen.
@@ -88,20 +85,14 @@ public:
     // Gives the focus back to a control, when it can take it.
     void SetActiveControl(QWidget* control);
 
-    // While results are shown, they can be taken along: Ctrl+C copies every
-    // field's value, Ctrl+Shift+C the worked solution, and a context menu
-    // (right click on a locked field, or the menu key and Shift+F10 where the
-    // focus is) copies one value, all of them or the worked solution.
-    void SetValuesCopyable(bool copyable, const QString& workedSolution = {});
-    // Every entry field as a line "label<Tab>text", in tab order.
-    [[nodiscard]] QString FieldValues() const;
+    // The caption of the label that names a control; empty where none does.
+    [[nodiscard]] QString LabelText(const QWidget& control) const;
 
     // Has screen readers say a short message at once, without moving the focus.
     void Announce(const QString& message);
 
 protected:
     virtual void Form_Load() {}
-    void contextMenuEvent(QContextMenuEvent* event) override;
 
     template <class Control>
     [[nodiscard]] Control& control(std::string_view name) const
@@ -114,13 +105,7 @@ protected:
 
 private:
     void addControl(const ControlPlace& entry);
-    // The copy menu at a screen position, with "Wert kopieren" when a field is given.
-    void showCopyMenu(const QPoint& globalPos, const TextBox* field);
 
-    QAction* m_copyAll = nullptr;      // Ctrl+C
-    QAction* m_copyMenu = nullptr;     // Shift+F10
-    QAction* m_copySolution = nullptr; // Ctrl+Shift+C
-    QString m_workedSolution;
     QWidget* m_announcement = nullptr;
 };
 

@@ -25,23 +25,31 @@ import time
 
 ARGS = [arg for arg in sys.argv[1:] if arg != "--check"]
 PROGRAM = ARGS[0] if ARGS else os.environ.get("DREIECKRECHNER", "build/dreieckrechner")
-SETTLE = 2.0  # seconds Orca gets after each key
+HEARD = 15.0  # seconds a step's words may take to be said
+QUIET = 1.0  # a step ends when Orca has said nothing for this long
 
-# What a blind user does: each step's keys, what the step is, and the
-# program's words that Orca must say in it, whatever Orca's own language.
+# What a blind user does: each step's keys, what the step is, the program's
+# words that Orca must say in it, whatever Orca's own language, and what the
+# clipboard must then hold (it is emptied first), if anything.
 RESULTS = "Winkel alpha 30, Ankathete 5, Gegenkathete 2,8868, Hypotenuse 5,7735"
+VALUES = "Winkel (alpha)\t30\nAnkathete\t5\nGegenkathete\t2,8868\nHypotenuse\t5,7735\n"
+RECHENWEG = "Rechtwinkliges Dreieck\nGegeben: Winkel α = 30°; Ankathete = 5\n"
 STEPS = [
     ([], "the window opens", ["Berechnungen im rechtwinkligen Dreieck", "Bitte 2 bekannte Werte eingeben !",
-                              "Winkel alpha"]),
-    (["Tab"], "Tab to Ankathete", ["Ankathete"]),
-    (["shift+Tab"], "back to Winkel", ["Winkel alpha"]),
-    (["3", "0", "Tab", "5"], "30 and 5 typed", []),
-    (["alt+b"], "Berechnen", ["Neu", RESULTS]),
-    (["KP_Enter"], "where am I", [RESULTS]),
-    (["Insert+KP_Enter"], "read title", ["Berechnungen im rechtwinkligen Dreieck"]),
-    (["alt+n"], "Neu", ["Alle Felder zurückgesetzt"]),
-    (["alt+b"], "Berechnen with too few values", ["Eingabefehler", "Bitte mindestens 2 Werte angeben"]),
-    (["Return"], "the error box closed", []),
+                              "Winkel alpha"], None),
+    (["Tab"], "Tab to Ankathete", ["Ankathete"], None),
+    (["shift+Tab"], "back to Winkel", ["Winkel alpha"], None),
+    (["3", "0", "Tab", "5"], "30 and 5 typed", [], None),
+    (["alt+b"], "Berechnen", ["Neu", RESULTS], None),
+    (["KP_Enter"], "where am I", [RESULTS], None),
+    (["Insert+KP_Enter"], "read title", ["Berechnungen im rechtwinkligen Dreieck"], None),
+    (["shift+F10"], "the copy menu opened from the keyboard", ["Alle Werte kopieren"], None),
+    (["Down", "Return"], "its second entry chosen", ["Rechenweg kopiert", "Neu"], RECHENWEG),
+    (["ctrl+c"], "Ctrl+C", ["Alle Werte kopiert"], VALUES),
+    (["ctrl+shift+c"], "Ctrl+Shift+C", ["Rechenweg kopiert"], RECHENWEG),
+    (["alt+n"], "Neu", ["Alle Felder zurückgesetzt"], None),
+    (["alt+b"], "Berechnen with too few values", ["Eingabefehler", "Bitte mindestens 2 Werte angeben"], None),
+    (["Return"], "the error box closed", [], None),
 ]
 
 
@@ -132,6 +140,30 @@ class OrcaSession:
             self.run("xdotool", "key", "--clearmodifiers", key)
             time.sleep(0.3)
 
+    def clipboard(self, text=None):
+        """Sets the clipboard, or reads it."""
+        if text is not None:
+            subprocess.run(["xclip", "-selection", "clipboard"], input=text, text=True, env=self.env, check=True)
+            return text
+        return subprocess.run(["xclip", "-o", "-selection", "clipboard"], env=self.env, capture_output=True,
+                              text=True).stdout
+
+    def step(self, keys, expected):
+        """Presses the keys, waits until Orca has said the expected words and
+        then fallen quiet, and returns what it said meanwhile."""
+        self.keys(keys)
+        deadline = time.monotonic() + HEARD
+        while time.monotonic() < deadline and not all(
+                words in " ".join(self.said()[self.heard:]) for words in expected):
+            time.sleep(0.1)
+        count = -1
+        while count != len(self.said()):
+            count = len(self.said())
+            time.sleep(QUIET)
+        said = self.said()
+        heard, self.heard = said[self.heard:], len(said)
+        return heard
+
     def stop(self):
         for process in reversed(self.processes):
             try:
@@ -152,30 +184,42 @@ class OrcaSession:
 
 
 def transcript(program):
-    """Per step: its name and the utterances Orca made during it."""
+    """Per step: its name, the utterances Orca made during it, and the clipboard."""
     session = OrcaSession(program)
     steps = []
     try:
         session.start()
-        for keys, what, _ in STEPS:
-            session.keys(keys)
-            time.sleep(SETTLE)
-            said = session.said()
-            steps.append((what, said[session.heard:]))
-            session.heard = len(said)
+        for keys, what, expected, copied in STEPS:
+            if copied is not None:
+                session.clipboard("leer")
+            heard = session.step(keys, expected)
+            steps.append((what, heard, session.clipboard() if copied is not None else None))
     finally:
         session.stop()
     return steps
 
 
+def other_orca():
+    """The PID of an Orca this user already runs: Orca starts only one per user."""
+    found = subprocess.run(["pgrep", "-u", str(os.getuid()), "-x", "orca"], capture_output=True, text=True)
+    return found.stdout.split()[0] if found.stdout.strip() else None
+
+
 if __name__ == "__main__":
+    if pid := other_orca():
+        print(f"FAIL: another Orca of this user runs (PID {pid}); Orca starts only one per user, so stop it first")
+        sys.exit(1)
     missing = []
-    for (what, utterances), (_, _, expected) in zip(transcript(PROGRAM), STEPS):
+    for (what, utterances, clipboard), (_, _, expected, copied) in zip(transcript(PROGRAM), STEPS):
         print(f"{what}:")
         for utterance in utterances:
             print(f"    {utterance}")
         spoken = " ".join(utterances)
         missing += [f"{what}: {words!r}" for words in expected if words not in spoken]
+        if copied is not None:
+            print(f"    clipboard: {clipboard[:60]!r}{'…' if len(clipboard) > 60 else ''}")
+            if not clipboard.startswith(copied):
+                missing.append(f"{what}: the clipboard holds {clipboard[:60]!r}, not {copied[:60]!r}")
     if "--check" in sys.argv and missing:
         print("FAIL: Orca did not say", "; ".join(missing))
         sys.exit(1)

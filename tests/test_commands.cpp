@@ -14,6 +14,7 @@
 #include <QClipboard>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -39,6 +40,7 @@ private Q_SLOTS:
     void focusAfterBerechnen();
     void accessKeysClickTheButtons_data();
     void accessKeysClickTheButtons();
+    void pressReleasedOffTheButtonClicksNothing();
     void accessibleNames_data();
     void accessibleNames();
     void neuIsAnnounced();
@@ -236,6 +238,17 @@ void TestCommands::accessKeysClickTheButtons()
     QCOMPARE(clicks.size(), 1);
 }
 
+// A press that slips off the button before it is released clicks nothing.
+void TestCommands::pressReleasedOffTheButtonClicksNothing()
+{
+    QSignalSpy clicks(&window().cmd_neu, &platform::CommandButton::Click);
+    const QPoint off(-10, -10);
+    QTest::mousePress(&window().cmd_neu, Qt::LeftButton);
+    QTest::mouseMove(&window().cmd_neu, off);
+    QTest::mouseRelease(&window().cmd_neu, Qt::LeftButton, {}, off);
+    QCOMPARE(clicks.size(), 0);
+}
+
 void TestCommands::accessibleNames_data()
 {
     QTest::addColumn<QString>("control");
@@ -310,35 +323,42 @@ void TestCommands::copyingValues_data()
     QTest::addColumn<bool>("result"); // Berechnen first, or still editing
     QTest::addColumn<QString>("how");
     QTest::addColumn<QString>("control");
-    QTest::addColumn<QStringList>("menu"); // the menu's items
-    QTest::addColumn<int>("chosen");       // the item chosen
+    QTest::addColumn<QStringList>("menu"); // the menu's entries, with their shortcuts
+    QTest::addColumn<int>("chosen");       // the entry chosen
     QTest::addColumn<QString>("copied");
+    QTest::addColumn<QString>("heard"); // what screen readers are told
     const QString all =
         u"Winkel (alpha)\t30\nAnkathete\t5\nGegenkathete\t2.8868\nHypotenuse\t5.7735\n"_s;
     const core::Texte input{u"30"_s, u"5"_s, u"?"_s, u"?"_s};
     const QString solution = core::rechenweg(input, core::berechnen(input), QLocale::c());
-    const QStringList three{u"Wert kopieren"_s, u"Alle Werte kopieren"_s, u"Rechenweg kopieren"_s};
-    const QStringList two{u"Alle Werte kopieren"_s, u"Rechenweg kopieren"_s};
+    // Qt's German key names, as the menu shows them.
+    const QStringList two{u"Alle Werte kopieren\tStrg+C"_s,
+                          u"Rechenweg kopieren\tStrg+Umschalt+C"_s};
+    const QStringList three = QStringList{u"Wert kopieren"_s} + two;
+    const QString alleKopiert = u"Alle Werte kopiert"_s;
+    const QString rechenwegKopiert = u"Rechenweg kopiert"_s;
     QTest::newRow("Ctrl+C on Neu")
-        << true << u"Ctrl+C"_s << u"cmd_neu"_s << QStringList{} << 0 << all;
-    QTest::newRow("Ctrl+Shift+C on Neu")
-        << true << u"Ctrl+Shift+C"_s << u"cmd_neu"_s << QStringList{} << 0 << solution;
-    QTest::newRow("right click, one value")
-        << true << u"right click"_s << u"txt_hyp"_s << three << 0 << u"5.7735"_s;
+        << true << u"Ctrl+C"_s << u"cmd_neu"_s << QStringList{} << 0 << all << alleKopiert;
+    QTest::newRow("Ctrl+Shift+C on Neu") << true << u"Ctrl+Shift+C"_s << u"cmd_neu"_s
+                                         << QStringList{} << 0 << solution << rechenwegKopiert;
+    QTest::newRow("right click, one value") << true << u"right click"_s << u"txt_hyp"_s << three
+                                            << 0 << u"5.7735"_s << u"Wert kopiert"_s;
     QTest::newRow("right click on the angle, one value")
-        << true << u"right click"_s << u"txt_winkel"_s << three << 0 << u"30"_s;
+        << true << u"right click"_s << u"txt_winkel"_s << three << 0 << u"30"_s
+        << u"Wert kopiert"_s;
     QTest::newRow("right click, Rechenweg")
-        << true << u"right click"_s << u"txt_ge"_s << three << 2 << solution;
-    QTest::newRow("menu key on Neu") << true << u"menu key"_s << u"cmd_neu"_s << two << 0 << all;
+        << true << u"right click"_s << u"txt_ge"_s << three << 2 << solution << rechenwegKopiert;
+    QTest::newRow("menu key on Neu")
+        << true << u"menu key"_s << u"cmd_neu"_s << two << 0 << all << alleKopiert;
     QTest::newRow("Shift+F10 on Neu, Rechenweg")
-        << true << u"Shift+F10"_s << u"cmd_neu"_s << two << 1 << solution;
+        << true << u"Shift+F10"_s << u"cmd_neu"_s << two << 1 << solution << rechenwegKopiert;
     // While editing, the fields keep their own menu and the shortcuts do nothing.
-    QTest::newRow("Ctrl+C while editing")
-        << false << u"Ctrl+C"_s << u"txt_winkel"_s << QStringList{} << 0 << u"before"_s;
-    QTest::newRow("Ctrl+Shift+C while editing")
-        << false << u"Ctrl+Shift+C"_s << u"txt_winkel"_s << QStringList{} << 0 << u"before"_s;
-    QTest::newRow("Shift+F10 while editing")
-        << false << u"Shift+F10"_s << u"txt_winkel"_s << QStringList{} << 0 << u"before"_s;
+    QTest::newRow("Ctrl+C while editing") << false << u"Ctrl+C"_s << u"txt_winkel"_s
+                                          << QStringList{} << 0 << u"before"_s << QString();
+    QTest::newRow("Ctrl+Shift+C while editing") << false << u"Ctrl+Shift+C"_s << u"txt_winkel"_s
+                                                << QStringList{} << 0 << u"before"_s << QString();
+    QTest::newRow("Shift+F10 while editing") << false << u"Shift+F10"_s << u"txt_winkel"_s
+                                             << QStringList{} << 0 << u"before"_s << QString();
 }
 
 void TestCommands::copyingValues()
@@ -349,7 +369,10 @@ void TestCommands::copyingValues()
     QFETCH(QStringList, menu);
     QFETCH(int, chosen);
     QFETCH(QString, copied);
+    QFETCH(QString, heard);
     QGuiApplication::clipboard()->setText(u"before"_s);
+    auto* announcement = window().findChild<QWidget*>(u"announcement"_s);
+    announcement->setAccessibleName({});
     enter({"30", "5", "?", "?"});
     if (result)
         window().cmd_rechnen.click();
@@ -367,18 +390,28 @@ void TestCommands::copyingValues()
         if (how != u"Shift+F10")
             contextMenu(*target, how == u"right click" ? QContextMenuEvent::Mouse
                                                        : QContextMenuEvent::Keyboard);
-        auto* const popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        const QPointer<QMenu> popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         QVERIFY(popup != nullptr);
-        QMenu& shown = *popup;
         QStringList items;
-        for (const QAction* action : shown.actions())
-            items << action->text();
+        QList<QAction*> shown;
+        for (QAction* action : popup->actions()) {
+            if (!action->isVisible())
+                continue;
+            const QString keys = action->shortcut().toString(QKeySequence::NativeText);
+            items << (keys.isEmpty() ? action->text() : action->text() + u'\t' + keys);
+            shown << action;
+        }
         QCOMPARE(items, menu);
-        shown.actions().at(chosen)->trigger();
-        shown.close();
+        // Opened by the keyboard, the first entry is active, so screen readers name it.
+        QCOMPARE(popup->activeAction(), how == u"right click" ? nullptr : shown.front());
+        shown.at(chosen)->trigger();
+        popup->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(popup != nullptr); // still there for a screen reader reading its entry
     }
     QVERIFY(QApplication::activePopupWidget() == nullptr);
     QCOMPARE(QGuiApplication::clipboard()->text(), copied);
+    QCOMPARE(announcement->accessibleName(), heard);
 }
 
 void TestCommands::endeEndsTheEventLoop()

@@ -28,6 +28,7 @@ private Q_SLOTS:
     void fonts();
     void labels_name_their_fields_and_take_no_focus();
     void no_default_button();
+    void focus_is_visible();
     void diagram_pixels_data();
     void diagram_pixels();
     void diagram_is_rendered_at_the_screen_resolution();
@@ -157,6 +158,22 @@ void TestLayout::no_default_button()
     for (const QPushButton* button : window().findChildren<QPushButton*>()) {
         QVERIFY(!button->isDefault());
         QVERIFY(!button->autoDefault());
+    }
+}
+
+// Every control that takes the focus draws it: the keyboard user sees where it is.
+void TestLayout::focus_is_visible()
+{
+    // Buttons draw their focus once the keyboard has moved it, as after a Tab.
+    window().setAttribute(Qt::WA_KeyboardFocusChange);
+    for (QWidget* control : window().findChildren<QWidget*>()) {
+        if (control->focusPolicy() == Qt::NoFocus || !control->isVisible())
+            continue;
+        window().setFocus();
+        const QImage without = control->grab().toImage();
+        control->setFocus(Qt::TabFocusReason);
+        QVERIFY(control->hasFocus());
+        QVERIFY2(control->grab().toImage() != without, qPrintable(control->objectName()));
     }
 }
 

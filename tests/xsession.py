@@ -118,10 +118,18 @@ class Session:
         self.processes.append(process)
         return process
 
+    def _windows(self):
+        return subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(self.app.pid)],
+                              env=self.env, capture_output=True, text=True).stdout.split()
+
     def _find_window(self):
-        found = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(self.app.pid)],
-                               env=self.env, capture_output=True, text=True).stdout.split()
+        found = self._windows()
         return found[0] if found else None
+
+    def wait_popup(self):
+        """Waits until a popup menu of the program shows: Qt's menus are not on
+        the accessibility bus, but each is a window of its own."""
+        wait_for(lambda: len(self._windows()) > 1, "the popup menu")
 
     def xdotool(self, *args):
         return subprocess.run(["xdotool", *args], env=self.env, check=True, capture_output=True,

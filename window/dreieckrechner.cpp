@@ -6,6 +6,8 @@
 #include "solver/globale_var_sub.hpp"
 #include "window/layout.hpp"
 
+#include <QContextMenuEvent>
+
 #include <algorithm>
 #include <array>
 
@@ -37,6 +39,7 @@ dreieckrechner::dreieckrechner()
     , cmd_rechnen(control<platform::CommandButton>("cmd_rechnen"))
     , cmd_neu(control<platform::CommandButton>("cmd_neu"))
     , cmd_ende(control<platform::CommandButton>("cmd_ende"))
+    , kopiermenue(*new Kopiermenue(*this, {&txt_winkel, &txt_an, &txt_ge, &txt_hyp}))
 {
     the_window = this;
     for (platform::TextBox* feld : {&txt_winkel, &txt_an, &txt_ge, &txt_hyp})
@@ -73,6 +76,18 @@ dreieckrechner& dreieckrechner::instance()
 
 void dreieckrechner::Form_Load() { pi_setzen(); }
 
+void dreieckrechner::contextMenuEvent(QContextMenuEvent* event)
+{
+    if (!kopiermenue.frei()) {
+        event->ignore();
+        return;
+    }
+    const bool maus = event->reason() == QContextMenuEvent::Mouse;
+    const auto* feld =
+        maus ? qobject_cast<const platform::TextBox*>(childAt(event->pos())) : nullptr;
+    kopiermenue.oeffnen(event->globalPos(), feld, !maus);
+}
+
 void dreieckrechner::eingaben_freigeben(bool freigeben)
 {
     cmd_rechnen.SetEnabled(freigeben);
@@ -83,7 +98,7 @@ void dreieckrechner::eingaben_freigeben(bool freigeben)
     // Neu and every report unlock: the last result is no longer shown as one.
     if (freigeben) {
         cmd_neu.SetDescription({});
-        SetValuesCopyable(false);
+        kopiermenue.sperren();
     }
 }
 
@@ -128,7 +143,7 @@ void dreieckrechner::cmd_rechnen_Click()
     // The results are shown, and the focus is on Neu.
     if (ergebnis && !ergebnis->meldung) {
         ergebnis_ansagen();
-        SetValuesCopyable(true, core::rechenweg(eingabe, *ergebnis, locale()));
+        kopiermenue.freigeben(core::rechenweg(eingabe, *ergebnis, locale()));
     }
 }
 

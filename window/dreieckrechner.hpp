@@ -10,6 +10,7 @@
 #include "platform/button.hpp"
 #include "platform/form.hpp"
 #include "platform/textbox.hpp"
+#include "window/kopiermenue.hpp"
 
 #include <cstdint>
 #include <optional>
@@ -46,6 +47,8 @@ public:
 
 protected:
     void Form_Load() override;
+    // Locked fields take no events of their own, so their menus arrive here.
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void cmd_rechnen_Click();
@@ -70,4 +73,5 @@ private:
     // What the last Berechnen decided; nothing after a report of too few values.
     std::optional<core::Ergebnis> ergebnis;
     QWidget* fokus_vor_rechnen = nullptr; // the control that had the focus at Berechnen
+    Kopiermenue& kopiermenue;
 };
