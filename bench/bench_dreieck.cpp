@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Speed of the number services and of one whole Berechnen on offscreen widgets.
+// Speed of the number services, of the worked solution, and of one whole
+// Berechnen on offscreen widgets (which writes its worked solution too).
+#include "core/berechnung.hpp"
 #include "core/numbers.hpp"
+#include "core/rechenweg.hpp"
 #include "platform/messagebox.hpp"
 #include "window/dreieckrechner.hpp"
 
@@ -33,7 +36,7 @@ void round4(benchmark::State& state)
 {
     double x = 2.886751345948129;
     for ([[maybe_unused]] auto _ : state) {
-        benchmark::DoNotOptimize(core::Round(x, 4));
+        benchmark::DoNotOptimize(core::Round(x, core::stellen));
         benchmark::ClobberMemory();
     }
 }
@@ -46,6 +49,17 @@ void number_to_text(benchmark::State& state)
         benchmark::DoNotOptimize(core::Str(2.8868, german));
 }
 BENCHMARK(number_to_text);
+
+// The worked solution of three sides that disagree: every check and step.
+void rechenweg(benchmark::State& state)
+{
+    const core::Texte texte{{u"?"_s, u"3"_s, u"4"_s, u"6"_s}};
+    const core::Ergebnis e = core::berechnen(texte);
+    const QLocale german(QLocale::German, QLocale::Germany);
+    for ([[maybe_unused]] auto _ : state)
+        benchmark::DoNotOptimize(core::rechenweg(texte, e, german));
+}
+BENCHMARK(rechenweg);
 
 void berechnen(benchmark::State& state)
 {

@@ -16,6 +16,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <string_view>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -84,8 +85,9 @@ long peakRssKb(pid_t pid)
     std::ifstream status("/proc/" + std::to_string(pid) + "/status");
     std::string line;
     while (std::getline(status, line)) {
-        if (line.rfind("VmHWM:", 0) == 0)
-            return std::stol(line.substr(6));
+        constexpr std::string_view peak = "VmHWM:";
+        if (line.starts_with(peak))
+            return std::stol(line.substr(peak.size()));
     }
     return -1;
 }

@@ -38,23 +38,17 @@ bool endlich(std::initializer_list<double> werte)
     return std::ranges::all_of(werte, [](double wert) { return std::isfinite(wert); });
 }
 
-bool ist_unbekannt(const Texte& texte, Feld feld)
-{
-    return texte.at(static_cast<std::size_t>(feld)) == unbekannt;
-}
+bool ist_unbekannt(const Texte& texte, Feld feld) { return texte[feld] == unbekannt; }
 
-double gelesen(const Texte& texte, Feld feld)
-{
-    return std::fabs(Val(texte.at(static_cast<std::size_t>(feld))));
-}
+double gelesen(const Texte& texte, Feld feld) { return std::fabs(Val(texte[feld])); }
 
 // The sides as read; the two unknown ones give 0, like any text without a number.
-formeln::Dreieck seiten_gelesen(const Texte& texte)
+Dreieck seiten_gelesen(const Texte& texte)
 {
     return {gelesen(texte, Feld::an), gelesen(texte, Feld::ge), gelesen(texte, Feld::hyp)};
 }
 
-double seite(const formeln::Dreieck& d, Feld feld)
+double seite(const Dreieck& d, Feld feld)
 {
     switch (feld) {
     case Feld::an: return d.an;
@@ -66,12 +60,12 @@ double seite(const formeln::Dreieck& d, Feld feld)
 }
 
 // The side a case with the angle starts from.
-Feld bekannte_seite(formeln::FallMitWinkel fall)
+Feld bekannte_seite(FallMitWinkel fall)
 {
     switch (fall) {
-    case formeln::FallMitWinkel::A: return Feld::an;
-    case formeln::FallMitWinkel::G: return Feld::ge;
-    case formeln::FallMitWinkel::H: break;
+    case FallMitWinkel::A: return Feld::an;
+    case FallMitWinkel::G: return Feld::ge;
+    case FallMitWinkel::H: break;
     }
     return Feld::hyp;
 }
@@ -86,8 +80,7 @@ void seiten_schreiben(Ergebnis& e, Feld erste, Feld zweite)
 // The angle from the two legs, and its complement from them in its own right.
 void winkel_aus_katheten(Ergebnis& e)
 {
-    e.alpha = {formeln::winkel_grad(e.seiten.an, e.seiten.ge),
-               formeln::winkel_grad(e.seiten.ge, e.seiten.an)};
+    e.alpha = {winkel_grad(e.seiten.an, e.seiten.ge), winkel_grad(e.seiten.ge, e.seiten.an)};
 }
 
 Schreiben winkel_schreiben(const Ergebnis& e) { return {Feld::winkel, RoundShown(e.alpha.grad)}; }
@@ -114,28 +107,27 @@ Ergebnis mit_winkel(const Texte& texte)
     if (e.alpha.grad >= rechter_winkel)
         return gemeldet(e, QStringLiteral("Winkel kann nicht >= 90 Grad sein !!"));
 
-    const formeln::FallMitWinkel fall =
-        formeln::fall_mit_winkel(ist_unbekannt(texte, Feld::an), ist_unbekannt(texte, Feld::ge),
-                                 ist_unbekannt(texte, Feld::hyp));
+    const FallMitWinkel fall =
+        fall_mit_winkel(ist_unbekannt(texte, Feld::an), ist_unbekannt(texte, Feld::ge),
+                        ist_unbekannt(texte, Feld::hyp));
     const Feld bekannt = bekannte_seite(fall);
     if (seite(e.seiten, bekannt) == 0 || e.alpha.grad == 0)
         return groesser_null(e);
-    e.alpha.komplement = ComplementOf(texte.at(0), rechter_winkel);
-    const formeln::Dreieck d =
-        formeln::mit_winkel(fall, e.alpha, e.seiten.an, e.seiten.ge, e.seiten.hyp);
+    e.alpha.komplement = ComplementOf(texte[Feld::winkel], rechter_winkel);
+    const Dreieck d = seiten_mit_winkel(fall, e.alpha, e.seiten.an, e.seiten.ge, e.seiten.hyp);
     if (!endlich({d.an, d.ge, d.hyp}))
         return ausserhalb(e);
     e.seiten = d;
     switch (fall) {
-    case formeln::FallMitWinkel::A:
+    case FallMitWinkel::A:
         e.fall = Fall::winkel_an;
         seiten_schreiben(e, Feld::ge, Feld::hyp);
         break;
-    case formeln::FallMitWinkel::G:
+    case FallMitWinkel::G:
         e.fall = Fall::winkel_ge;
         seiten_schreiben(e, Feld::an, Feld::hyp);
         break;
-    case formeln::FallMitWinkel::H:
+    case FallMitWinkel::H:
         e.fall = Fall::winkel_hyp;
         seiten_schreiben(e, Feld::an, Feld::ge);
         break;
@@ -147,41 +139,40 @@ Ergebnis ohne_winkel(const Texte& texte)
 {
     Ergebnis e;
     e.seiten = seiten_gelesen(texte);
-    formeln::Dreieck& s = e.seiten;
+    Dreieck& s = e.seiten;
     if (!endlich({s.an, s.ge, s.hyp}))
         return ausserhalb(e);
 
-    switch (formeln::fall_ohne_winkel(ist_unbekannt(texte, Feld::an),
-                                      ist_unbekannt(texte, Feld::ge),
-                                      ist_unbekannt(texte, Feld::hyp))) {
-    case formeln::FallOhneWinkel::AG:
+    switch (fall_ohne_winkel(ist_unbekannt(texte, Feld::an), ist_unbekannt(texte, Feld::ge),
+                             ist_unbekannt(texte, Feld::hyp))) {
+    case FallOhneWinkel::AG:
         e.fall = Fall::an_ge;
         if (s.an == 0 || s.ge == 0)
             return groesser_null(e);
-        s.hyp = formeln::hypotenuse(s.an, s.ge);
+        s.hyp = hypotenuse(s.an, s.ge);
         if (!endlich({s.hyp}))
             return ausserhalb(e);
         winkel_aus_katheten(e);
         e.schreiben = {{{Feld::hyp, RoundShown(s.hyp)}, winkel_schreiben(e)}};
         break;
-    case formeln::FallOhneWinkel::AH:
+    case FallOhneWinkel::AH:
         e.fall = Fall::an_hyp;
         if (s.an == 0 || s.hyp == 0)
             return groesser_null(e);
         if (s.an >= s.hyp)
             return gemeldet(e, QStringLiteral("Ankathete kann nicht >= Hypotenuse sein"));
-        s.ge = formeln::kathete(s.hyp, s.an);
+        s.ge = kathete(s.hyp, s.an);
         winkel_aus_katheten(e);
         e.schreiben = {{winkel_schreiben(e), {Feld::ge, RoundShown(s.ge)}}};
         break;
-    case formeln::FallOhneWinkel::GH:
+    case FallOhneWinkel::GH:
         // An entered adjacent leg is recomputed.
         e.fall = Fall::ge_hyp;
         if (s.ge == 0 || s.hyp == 0)
             return groesser_null(e);
         if (s.ge >= s.hyp)
             return gemeldet(e, QStringLiteral("Gegenkathete kann nicht >= Hypotenuse sein"));
-        s.an = formeln::kathete(s.hyp, s.ge);
+        s.an = kathete(s.hyp, s.ge);
         winkel_aus_katheten(e);
         e.schreiben = {{winkel_schreiben(e), {Feld::an, RoundShown(s.an)}}};
         break;
@@ -189,15 +180,24 @@ Ergebnis ohne_winkel(const Texte& texte)
     return e;
 }
 
-Ergebnis berechnen(const Texte& texte)
+Weg weg(const Texte& texte)
 {
     constexpr int hoechstens_unbekannt = 2;
-    if (anzahl_unbekannt(texte) > hoechstens_unbekannt) {
-        Ergebnis e;
-        e.meldung = zu_wenige_werte();
-        return e;
+    if (anzahl_unbekannt(texte) > hoechstens_unbekannt)
+        return Weg::zu_wenige_werte;
+    return ist_unbekannt(texte, Feld::winkel) ? Weg::ohne_winkel : Weg::mit_winkel;
+}
+
+Ergebnis berechnen(const Texte& texte)
+{
+    switch (weg(texte)) {
+    case Weg::mit_winkel: return mit_winkel(texte);
+    case Weg::ohne_winkel: return ohne_winkel(texte);
+    case Weg::zu_wenige_werte: break;
     }
-    return texte.at(0) != unbekannt ? mit_winkel(texte) : ohne_winkel(texte);
+    Ergebnis e;
+    e.meldung = zu_wenige_werte();
+    return e;
 }
 
 } // namespace core

@@ -18,7 +18,18 @@ namespace core {
 
 // The fields in the window's order: angle alpha, adjacent, opposite, hypotenuse.
 enum class Feld : std::uint8_t { winkel, an, ge, hyp };
-using Texte = std::array<QString, 4>;
+
+// Something for each field, in the window's order, looked up by field.
+template <class T>
+struct JeFeld : std::array<T, 4> {
+    using std::array<T, 4>::operator[];
+    [[nodiscard]] T& operator[](Feld feld) { return this->at(static_cast<std::size_t>(feld)); }
+    [[nodiscard]] const T& operator[](Feld feld) const
+    {
+        return this->at(static_cast<std::size_t>(feld));
+    }
+};
+using Texte = JeFeld<QString>;
 
 // A field whose whole text is this holds an unknown quantity.
 inline constexpr QStringView unbekannt = u"?";
@@ -44,8 +55,8 @@ struct Ergebnis {
     // Unrounded: the sides and the angle in degrees after a successful
     // calculation, as read before a report. The complement of a computed
     // angle is computed in its own right, not as 90 minus the angle.
-    formeln::Dreieck seiten;
-    formeln::Winkel alpha;
+    Dreieck seiten;
+    Winkel alpha;
 };
 
 // The fields holding the unknown marker.
@@ -54,11 +65,16 @@ struct Ergebnis {
 // Too many unknowns: fewer than two values given.
 [[nodiscard]] Meldung zu_wenige_werte();
 
+// The way a Berechnen goes: too few values given, or one of the two ways of
+// solving, as the angle field chooses.
+enum class Weg : std::uint8_t { zu_wenige_werte, mit_winkel, ohne_winkel };
+[[nodiscard]] Weg weg(const Texte& texte);
+
 // The two ways of solving: with the angle given, and without it.
 [[nodiscard]] Ergebnis mit_winkel(const Texte& texte);
 [[nodiscard]] Ergebnis ohne_winkel(const Texte& texte);
 
-// A whole Berechnen: the count of unknowns first, then the way the angle field chooses.
+// A whole Berechnen, the way weg() chooses.
 [[nodiscard]] Ergebnis berechnen(const Texte& texte);
 
 } // namespace core

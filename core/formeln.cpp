@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-namespace formeln {
+namespace core {
 namespace {
 
 // pi / 180 and 180 / pi, each as a double and the rest that the double
@@ -57,7 +57,7 @@ FallOhneWinkel fall_ohne_winkel(bool an_unbekannt, bool ge_unbekannt, bool hyp_u
     return FallOhneWinkel::GH;
 }
 
-Dreieck mit_winkel(FallMitWinkel fall, Winkel winkel, double an, double ge, double hyp)
+Dreieck seiten_mit_winkel(FallMitWinkel fall, Winkel winkel, double an, double ge, double hyp)
 {
     const Winkelfunktionen f = winkelfunktionen(winkel);
     switch (fall) {
@@ -91,4 +91,4 @@ double kathete(double h, double x)
     return std::scalbn(std::sqrt(h1 - x1) * std::sqrt(h1 + x1), exponent);
 }
 
-} // namespace formeln
+} // namespace core

@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-namespace formeln {
+namespace core {
 
 // The angle alpha in degrees as read, and its distance to a right angle,
 // 90 - grad, taken from the digits as typed: near 90 degrees the cosine and
@@ -36,8 +36,8 @@ enum class FallOhneWinkel : std::uint8_t { AG, AH, GH };
 
 // The two sides the case does not know, from the one it knows and the angle
 // (0 < grad < 90); the known side is passed through.
-[[nodiscard]] Dreieck mit_winkel(FallMitWinkel fall, Winkel winkel, double an, double ge,
-                                 double hyp);
+[[nodiscard]] Dreieck seiten_mit_winkel(FallMitWinkel fall, Winkel winkel, double an, double ge,
+                                        double hyp);
 
 // The angle alpha in degrees from the two legs.
 [[nodiscard]] double winkel_grad(double an, double ge);
@@ -48,4 +48,4 @@ enum class FallOhneWinkel : std::uint8_t { AG, AH, GH };
 // The missing leg from the hypotenuse h and the other leg x < h.
 [[nodiscard]] double kathete(double h, double x);
 
-} // namespace formeln
+} // namespace core

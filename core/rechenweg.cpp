@@ -120,11 +120,6 @@ QString symbol(Feld feld) { return feld == Feld::winkel ? u"α"_s : name(feld); 
 
 QString einheit(Feld feld) { return feld == Feld::winkel ? u"°"_s : QString(); }
 
-const QString& text_von(const Texte& texte, Feld feld)
-{
-    return texte.at(static_cast<std::size_t>(feld));
-}
-
 QString hochgestellt(long long exponent)
 {
     constexpr std::array<char16_t, 10> ziffern{u'⁰', u'¹', u'²', u'³', u'⁴',
@@ -166,8 +161,8 @@ struct Text {
     const Texte& eingabe;
     const Ergebnis& ergebnis;
     const QLocale& locale;
-    std::array<Groesse, 4> gegeben{};      // as typed
-    std::array<Groesse, 4> ergebnis_von{}; // as written by its step
+    JeFeld<Groesse> gegeben{};      // as typed
+    JeFeld<Groesse> ergebnis_von{}; // as written by its step
 
     // A number with the locale's separator. Exact ones are written out from
     // 10^-7, rounded ones from 10^-4 (below, four places would show 0);
@@ -203,20 +198,17 @@ struct Text {
         return text.contains(u'·') ? u'(' + text + u')' : text;
     }
 
-    [[nodiscard]] const Groesse& gegeben_in(Feld feld) const
-    {
-        return gegeben.at(static_cast<std::size_t>(feld));
-    }
+    [[nodiscard]] const Groesse& gegeben_in(Feld feld) const { return gegeben[feld]; }
 
     // The value a later step uses: as given, or as its own step wrote it.
     [[nodiscard]] const Groesse& wert(Feld feld) const
     {
         const bool geschrieben = std::ranges::any_of(
             ergebnis.schreiben, [feld](const Schreiben& s) { return s.feld == feld; });
-        return geschrieben ? ergebnis_von.at(static_cast<std::size_t>(feld)) : gegeben_in(feld);
+        return geschrieben ? ergebnis_von[feld] : gegeben_in(feld);
     }
 
-    [[nodiscard]] bool ist_gegeben(Feld feld) const { return text_von(eingabe, feld) != unbekannt; }
+    [[nodiscard]] bool ist_gegeben(Feld feld) const { return eingabe[feld] != unbekannt; }
 
     [[nodiscard]] static const Schritt& schritt(Fall fall, Feld feld)
     {
@@ -321,7 +313,7 @@ struct Text {
             if (!ist_gegeben(feld))
                 continue;
             const Schritt& s = schritt(ergebnis.fall, feld);
-            const Groesse& neu = ergebnis_von.at(static_cast<std::size_t>(feld));
+            const Groesse& neu = ergebnis_von[feld];
             const Groesse& alt = gegeben_in(feld);
             const QString links = QString::fromUtf16(s.term) + u" = "_s + einsetzen(s);
             if (neu.genau && neu.wert == alt.wert) {
@@ -378,7 +370,7 @@ struct Text {
 
     [[nodiscard]] double seite(Feld feld) const
     {
-        const formeln::Dreieck& d = ergebnis.seiten;
+        const Dreieck& d = ergebnis.seiten;
         switch (feld) {
         case Feld::winkel: return ergebnis.alpha.grad;
         case Feld::an: return d.an;
@@ -391,7 +383,7 @@ struct Text {
     [[nodiscard]] QStringList absatz(Feld feld) const
     {
         const Schritt& s = schritt(ergebnis.fall, feld);
-        const Groesse& g = ergebnis_von.at(static_cast<std::size_t>(feld));
+        const Groesse& g = ergebnis_von[feld];
         return {QString::fromUtf16(s.satz), symbol(feld) + u" = "_s + QString::fromUtf16(s.term)
                                                 + u" = "_s + einsetzen(s) + gleich(g) + zahl(g)
                                                 + einheit(feld)};
@@ -440,7 +432,7 @@ struct Text {
 
 Zusatz zusatz(const Ergebnis& ergebnis)
 {
-    const formeln::Dreieck& d = ergebnis.seiten;
+    const Dreieck& d = ergebnis.seiten;
     // Half the product without overflowing where only the product would.
     const double produkt = d.an * d.ge;
     const double flaeche = std::isfinite(produkt) ? produkt / 2 : d.an / 2 * d.ge;
@@ -452,11 +444,10 @@ QString rechenweg(const Texte& eingabe, const Ergebnis& ergebnis, const QLocale&
     Text t{eingabe, ergebnis, locale};
     for (const Feld feld : {Feld::winkel, Feld::an, Feld::ge, Feld::hyp}) {
         if (t.ist_gegeben(feld))
-            t.gegeben.at(static_cast<std::size_t>(feld)) = {dezimal(text_von(eingabe, feld)), true};
+            t.gegeben[feld] = {dezimal(eingabe[feld]), true};
     }
     for (const Schreiben& s : ergebnis.schreiben) {
-        t.ergebnis_von.at(static_cast<std::size_t>(s.feld)) =
-            t.rechne(Text::schritt(ergebnis.fall, s.feld), t.seite(s.feld));
+        t.ergebnis_von[s.feld] = t.rechne(Text::schritt(ergebnis.fall, s.feld), t.seite(s.feld));
     }
 
     QStringList zeilen{u"Rechtwinkliges Dreieck"_s, t.gegeben_zeile(), t.gesucht_zeile()};

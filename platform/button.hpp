@@ -14,7 +14,6 @@ public:
     explicit CommandButton(QWidget* parent);
 
     void SetEnabled(bool enabled);
-    [[nodiscard]] bool Enabled() const { return isEnabled(); }
     // What a screen reader says after the button's name when it gets the focus.
     void SetDescription(const QString& description) { setAccessibleDescription(description); }
 

@@ -24,7 +24,6 @@ public:
     // Shows a number through the general number-to-text conversion.
     void SetText(double zahl);
     void SetEnabled(bool enabled);
-    [[nodiscard]] bool Enabled() const { return isEnabled(); }
     // What screen readers call the field: its label's caption.
     [[nodiscard]] QString Name() const { return accessibleName(); }
     // Selects up to `length` characters from the current selection start.

@@ -4,9 +4,30 @@
 #include "core/formeln.hpp"
 #include "core/numbers.hpp"
 #include "platform/messagebox.hpp"
-#include "window/dreieckrechner.hpp"
+
+#include <QtGlobal>
 
 namespace globale_Var_sub {
+namespace {
+
+Hauptfenster* das_hauptfenster = nullptr;
+
+Hauptfenster& hauptfenster()
+{
+    if (das_hauptfenster == nullptr)
+        qFatal("The calculation ran without its window");
+    return *das_hauptfenster;
+}
+
+} // namespace
+
+Hauptfenster::Hauptfenster() { das_hauptfenster = this; }
+
+Hauptfenster::~Hauptfenster()
+{
+    if (das_hauptfenster == this)
+        das_hauptfenster = nullptr;
+}
 
 void pi_setzen()
 {
@@ -19,16 +40,16 @@ void pi_setzen()
 
 void winkel_berechnen(double an, double ge)
 {
-    winkel = formeln::winkel_grad(an, ge);
+    winkel = core::winkel_grad(an, ge);
     winkel = core::Round(winkel, core::stellen);
-    dreieckrechner::instance().txt_winkel.SetText(winkel);
+    hauptfenster().winkel_zeigen(winkel);
 }
 
 void fehler_melden(const QString& meldung, const QString& titel)
 {
     platform::MsgBox(meldung, platform::vbCritical, titel);
-    dreieckrechner::instance().eingaben_freigeben(true);
-    dreieckrechner::instance().fokus_zurueckgeben();
+    hauptfenster().eingaben_freigeben(true);
+    hauptfenster().fokus_zurueckgeben();
 }
 
 void taste_pruefen(std::int16_t& taste)

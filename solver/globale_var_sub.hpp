@@ -7,8 +7,9 @@
 
 #include <cstdint>
 
-// The calculation's shared state and procedures. The variables live for the
-// whole run; procedures pass values through them and return nothing.
+// The shared state and the procedures of the module. The variables live for
+// the whole run; the window's solving procedures set them from what the
+// calculation core decided, and the procedures return nothing.
 namespace globale_Var_sub {
 
 inline double pi = 0;
@@ -25,6 +26,27 @@ inline constexpr double grad_je_pi = 180;
 
 // A field whose whole text is this holds an unknown quantity.
 using core::unbekannt;
+
+// The one main window, as the module's procedures reach it. The window is
+// this while it exists; the module knows no more of it.
+class Hauptfenster {
+public:
+    Hauptfenster(const Hauptfenster&) = delete;
+    Hauptfenster& operator=(const Hauptfenster&) = delete;
+    Hauptfenster(Hauptfenster&&) = delete;
+    Hauptfenster& operator=(Hauptfenster&&) = delete;
+
+    // Writes an angle into txt_winkel.
+    virtual void winkel_zeigen(double grad) = 0;
+    // Enables or disables the four fields and Berechnen together.
+    virtual void eingaben_freigeben(bool freigeben) = 0;
+    // After a report: the focus goes back where it was when Berechnen was pressed.
+    virtual void fokus_zurueckgeben() = 0;
+
+protected:
+    Hauptfenster();
+    ~Hauptfenster();
+};
 
 void pi_setzen();
 // Works out the angle from the two legs, rounded to four places, and shows it.

@@ -17,11 +17,12 @@ words are German where a de_DE.UTF-8 locale is installed.
 import os
 import re
 import shutil
-import signal
 import subprocess
 import sys
-import tempfile
 import time
+
+sys.path.insert(0, os.path.dirname(__file__))
+from xsession import Session, wait_for  # noqa: E402
 
 ARGS = [arg for arg in sys.argv[1:] if arg != "--check"]
 PROGRAM = ARGS[0] if ARGS else os.environ.get("DREIECKRECHNER", "build/dreieckrechner")
@@ -53,52 +54,15 @@ STEPS = [
 ]
 
 
-def wait_for(predicate, what, timeout=30.0):
-    deadline = time.monotonic() + timeout
-    while not (value := predicate()):
-        if time.monotonic() > deadline:
-            raise TimeoutError(f"timed out waiting for {what}")
-        time.sleep(0.1)
-    return value
+class OrcaSession(Session):
+    """An X session in which Orca, speaking German into no sound card, runs
+    before the program starts."""
 
-
-class OrcaSession:
-    def __init__(self, program):
-        self.program = program
-        self.processes = []
-        self.root = tempfile.mkdtemp(prefix="dreieck-orca-")
-        os.chmod(self.root, 0o700)
-
-    def spawn(self, argv, **kwargs):
-        errors = open(os.path.join(self.root, os.path.basename(argv[-1]) + ".err"), "w")
-        process = subprocess.Popen(argv, env=self.env, start_new_session=True, stdin=subprocess.DEVNULL,
-                                   stdout=subprocess.DEVNULL, stderr=errors, **kwargs)
-        self.processes.append(process)
-        return process
-
-    def run(self, *argv):
-        subprocess.run(argv, env=self.env, check=True, capture_output=True)
-
-    def start(self):
-        home = os.path.join(self.root, "home")
-        runtime = os.path.join(self.root, "runtime")
+    def _before_program(self):
+        home = os.path.join(self.runtime, "home")
         os.makedirs(home)
-        os.makedirs(runtime, mode=0o700)
-        self.env = {"PATH": "/usr/bin:/bin", "HOME": home, "XDG_RUNTIME_DIR": runtime,
-                    "XDG_CONFIG_HOME": os.path.join(home, ".config"), "LANG": "de_DE.UTF-8",
-                    "LC_ALL": "de_DE.UTF-8", "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1", "QT_ACCESSIBILITY": "1"}
-        read_end, write_end = os.pipe()
-        self.spawn(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
-                   pass_fds=[write_end])
-        os.close(write_end)
-        with os.fdopen(read_end) as display:
-            self.env["DISPLAY"] = ":" + display.readline().strip()
-        bus = subprocess.run(["dbus-daemon", "--session", "--fork", "--print-address=1", "--print-pid=1"],
-                             env=self.env, check=True, capture_output=True, text=True).stdout.split()
-        self.bus_pid = int(bus[1])
-        self.env["DBUS_SESSION_BUS_ADDRESS"] = bus[0]
-        self.spawn(["openbox"])
-        self.spawn(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
+        self.env.update({"HOME": home, "XDG_CONFIG_HOME": os.path.join(home, ".config"), "LANG": "de_DE.UTF-8",
+                         "LC_ALL": "de_DE.UTF-8", "QT_ACCESSIBILITY": "1"})
         self.run("gsettings", "set", "org.gnome.desktop.interface", "toolkit-accessibility", "true")
         wait_for(lambda: subprocess.run(
             ["gdbus", "call", "--session", "--dest", "org.a11y.Bus", "--object-path", "/org/a11y/bus",
@@ -115,18 +79,18 @@ class OrcaSession:
             asound.write('pcm.!default { type file slave.pcm "null" file "/dev/null" format "raw" }\n')
 
         # Orca's debug log, written line by line so that it can be read live.
-        orca = os.path.join(self.root, "orca")
+        orca = os.path.join(self.runtime, "orca")
         with open("/usr/bin/orca") as source, open(orca, "w") as copy:
             copy.write(source.read().replace("open(args.debug_file, 'w')",
                                              "open(args.debug_file, 'w', buffering=1)"))
-        self.log = os.path.join(self.root, "orca.log")
-        self.orca = self.spawn(["/usr/bin/python3", orca, "--debug-file=" + self.log])
+        self.log = os.path.join(self.runtime, "orca.log")
+        self._spawn(["/usr/bin/python3", orca, "--debug-file=" + self.log])
         wait_for(lambda: self.said(), "Orca's first words", timeout=60)
         # Orca may speak the window before it is seen mapped: count from here.
         self.heard = len(self.said())
-        self.app = self.spawn([self.program])
-        wait_for(lambda: subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(self.app.pid)],
-                                        env=self.env, capture_output=True).stdout.strip(), "the window")
+
+    def run(self, *argv):
+        subprocess.run(argv, env=self.env, check=True, capture_output=True)
 
     def said(self):
         try:
@@ -164,38 +128,16 @@ class OrcaSession:
         heard, self.heard = said[self.heard:], len(said)
         return heard
 
-    def stop(self):
-        for process in reversed(self.processes):
-            try:
-                os.killpg(process.pid, signal.SIGTERM)
-                process.wait(timeout=3)
-            except (ProcessLookupError, PermissionError, subprocess.TimeoutExpired):
-                try:  # Orca has been seen to ignore SIGTERM
-                    os.killpg(process.pid, signal.SIGKILL)
-                except (ProcessLookupError, PermissionError):
-                    pass
-        if getattr(self, "bus_pid", None):
-            try:
-                os.kill(self.bus_pid, signal.SIGTERM)
-            except ProcessLookupError:
-                pass
-        if not os.environ.get("ORCA_KEEP"):
-            shutil.rmtree(self.root, ignore_errors=True)
-
 
 def transcript(program):
     """Per step: its name, the utterances Orca made during it, and the clipboard."""
-    session = OrcaSession(program)
     steps = []
-    try:
-        session.start()
+    with OrcaSession(program) as session:
         for keys, what, expected, copied in STEPS:
             if copied is not None:
                 session.clipboard("leer")
             heard = session.step(keys, expected)
             steps.append((what, heard, session.clipboard() if copied is not None else None))
-    finally:
-        session.stop()
     return steps
 
 

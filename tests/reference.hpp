@@ -7,6 +7,8 @@
 // text, in true degrees; below the normal double range as read) and the
 // sides as read.
 
+#include "core/berechnung.hpp"
+
 #include <QString>
 
 #include <array>
@@ -34,7 +36,7 @@ struct Exact {
 // Per field (angle, adjacent, opposite, hypotenuse): the exact value a
 // successful Berechnen writes there, or nothing for a field it leaves alone.
 // Empty throughout when fewer than two values are given.
-using Results = std::array<std::optional<Exact>, 4>;
+using Results = core::JeFeld<std::optional<Exact>>;
 
 [[nodiscard]] Results berechnen(const std::array<QString, 4>& texts);
 

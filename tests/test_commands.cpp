@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Berechnen, Neu and Ende: marker counting, the lock, focus, the end of the program.
 #include "fixture.hpp"
+#include "geschrieben.hpp"
 
 #include "core/berechnung.hpp"
 #include "core/numbers.hpp"
@@ -8,6 +9,7 @@
 #include "platform/application.hpp"
 #include "platform/messagebox.hpp"
 #include "solver/globale_var_sub.hpp"
+#include "window/assets/dreieck.hpp"
 
 #include <QAccessible>
 #include <QApplication>
@@ -29,13 +31,12 @@ class TestCommands : public WindowFixture {
 
 private Q_SLOTS:
     void startsUnlockedWithMarkers();
-    void formLoadSetsPi();
     void showsWhatTheCalculationDecides_data();
     void showsWhatTheCalculationDecides();
     void germanLocaleShowsDecimalComma();
-    void variablesKeepUnroundedResults();
+    void sharedVariables();
     void successLocksUntilNeu();
-    void neuKeepsFocusAndVariables();
+    void neuKeepsFocus();
     void focusAfterBerechnen_data();
     void focusAfterBerechnen();
     void accessKeysClickTheButtons_data();
@@ -59,8 +60,6 @@ void TestCommands::startsUnlockedWithMarkers()
     QVERIFY(window().cmd_neu.isEnabled());
     QVERIFY(window().cmd_ende.isEnabled());
 }
-
-void TestCommands::formLoadSetsPi() { QCOMPARE(globale_Var_sub::pi, 3.14159265358979); }
 
 void TestCommands::showsWhatTheCalculationDecides_data()
 {
@@ -111,15 +110,10 @@ void TestCommands::showsWhatTheCalculationDecides()
         QVERIFY(unlocked());
         return;
     }
-    const std::array<QString, 4> names{u"txt_winkel"_s, u"txt_an"_s, u"txt_ge"_s, u"txt_hyp"_s};
-    QStringList order;
-    for (const core::Schreiben& w : e.schreiben) {
-        order << names.at(static_cast<std::size_t>(w.feld));
-        texte.at(static_cast<std::size_t>(w.feld)) = core::Str(w.wert, QLocale::c());
-    }
+    const Geschrieben g = geschrieben(texte, e);
     QVERIFY(reports().empty());
-    QCOMPARE(written, order);
-    QCOMPARE(texts(), QStringList(texte.begin(), texte.end()));
+    QCOMPARE(written, g.felder);
+    QCOMPARE(texts(), g.texte);
     QVERIFY(locked());
 }
 
@@ -131,16 +125,21 @@ void TestCommands::germanLocaleShowsDecimalComma()
     QCOMPARE(texts(), QStringList({"30", "5", "2,8868", "5,7735"}));
 }
 
-void TestCommands::variablesKeepUnroundedResults()
+// The module's shared variables as the procedures leave them: pi from
+// Form_Load, the unrounded results, the angle in radians after a calculation
+// with it, the angle and the hypotenuse of two legs as shown; Neu keeps them.
+void TestCommands::sharedVariables()
 {
+    QCOMPARE(globale_Var_sub::pi, 3.14159265358979);
     enter({"30", "5", "?", "?"});
     window().cmd_rechnen.click();
     QCOMPARE(globale_Var_sub::winkel, (3.14159265358979 / 180) * 30);
     QVERIFY(globale_Var_sub::ge != 2.8868);
     QCOMPARE(core::Round(globale_Var_sub::ge, 4), 2.8868);
-
-    // The angle from two legs is stored rounded.
+    const double hypotenuse = globale_Var_sub::hyp;
     window().cmd_neu.click();
+    QCOMPARE(globale_Var_sub::hyp, hypotenuse);
+
     enter({"?", "3", "4", "?"});
     window().cmd_rechnen.click();
     QCOMPARE(globale_Var_sub::winkel, 53.1301);
@@ -156,7 +155,10 @@ void TestCommands::successLocksUntilNeu()
     QVERIFY(window().cmd_ende.isEnabled());
     QCOMPARE(window().txt_ge.toolTip(), u"Rechtsklick: Werte oder Rechenweg kopieren"_s);
 
-    // A locked Berechnen cannot be clicked, not even by its access key.
+    // A locked field takes no keys, and a locked Berechnen cannot be clicked,
+    // not even by its access key.
+    QTest::keyClicks(&window().txt_an, u"7"_s);
+    QCOMPARE(window().txt_an.Text(), u"5"_s);
     QTest::keyClick(&window(), Qt::Key_B, Qt::AltModifier);
     QTest::qWait(150);
     QVERIFY(reports().empty());
@@ -167,15 +169,13 @@ void TestCommands::successLocksUntilNeu()
     QVERIFY(window().txt_ge.toolTip().isEmpty());
 }
 
-void TestCommands::neuKeepsFocusAndVariables()
+void TestCommands::neuKeepsFocus()
 {
     enter({"30", "5", "?", "?"});
     window().cmd_rechnen.click();
-    const double hypotenuse = globale_Var_sub::hyp;
     window().cmd_neu.setFocus();
     window().cmd_neu.click();
     QCOMPARE(QApplication::focusWidget(), &window().cmd_neu);
-    QCOMPARE(globale_Var_sub::hyp, hypotenuse);
 }
 
 void TestCommands::focusAfterBerechnen_data()
@@ -275,16 +275,10 @@ void TestCommands::accessibleNames_data()
                                << QString();
     QTest::newRow("Neu") << u"cmd_neu"_s << int(QAccessible::Button) << u"Neu"_s << QString();
     QTest::newRow("Ende") << u"cmd_ende"_s << int(QAccessible::Button) << u"Ende"_s << QString();
-    QTest::newRow("diagram")
-        << u"Picture1"_s << int(QAccessible::Graphic)
-        << u"Skizze: ein rechtwinkliges Dreieck, der rechte Winkel unten links, "
-           "der Winkel alpha unten rechts. Die Ankathete liegt unten waagerecht, "
-           "die Gegenkathete links senkrecht, die Hypotenuse führt schräg von oben "
-           "links nach unten rechts. Darunter: Sinus alpha gleich Gegenkathete durch "
-           "Hypotenuse, Kosinus alpha gleich Ankathete durch Hypotenuse, Tangens "
-           "alpha gleich Gegenkathete durch Ankathete, Kotangens alpha gleich "
-           "Ankathete durch Gegenkathete."_s
-        << QString();
+    QTest::newRow("diagram") << u"Picture1"_s << int(QAccessible::Graphic)
+                             << QString::fromUtf8(assets::dreieck.description.data(),
+                                                  qsizetype(assets::dreieck.description.size()))
+                             << QString();
 }
 
 void TestCommands::accessibleNames()

@@ -45,7 +45,6 @@ private Q_SLOTS:
     void inputMethodTextIsFiltered();
     void pasting_data();
     void pasting();
-    void lockedFieldTakesNoKeys();
 
 private:
     void send(QWidget* target, const Strokes& strokes) const;
@@ -330,15 +329,6 @@ void TestEntry::pasting()
     // What the program sets is taken as it is.
     field.SetText(pasted);
     QCOMPARE(field.Text(), pasted);
-}
-
-void TestEntry::lockedFieldTakesNoKeys()
-{
-    window().txt_an.setFocus();
-    window().eingaben_freigeben(false);
-    QTest::keyClicks(&window().txt_an, u"5"_s);
-    QCOMPARE(window().txt_an.Text(), u"?"_s);
-    window().eingaben_freigeben(true);
 }
 
 QTEST_MAIN(TestEntry)

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Builds the Debian package from the hardened package build and checks it as
-# a Debian maintainer would: lintian, hardening-check, the files it installs,
-# its documentation, manual page, desktop entry and AppStream record; then
-# runs the installed program on a real X server.
+# Builds the Debian package twice from the same source, as the README says,
+# in two scratch copies and with another umask, locale and time zone the
+# second time, and fails unless the two are the same byte for byte. Then
+# checks it as a Debian maintainer would: lintian, hardening-check, the files
+# it installs, its documentation, manual page, desktop entry and AppStream
+# record; and starts the installed program on a real X server.
 set -euo pipefail
 source_dir=$(cd "$(dirname "$0")/.." && pwd)
 id=de.dreieckrechner.Dreieckrechner
@@ -11,11 +13,44 @@ scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
 
-cd "$source_dir"
-cmake --preset package >/dev/null
-cmake --build --preset package >/dev/null
-(cd build-package && cpack -G DEB -B "$scratch/out" >/dev/null)
-deb=$(echo "$scratch"/out/*.deb)
+build() { # FOLDER: a copy of the source without builds, packaged there
+    mkdir -p "$1"
+    tar -C "$source_dir" --exclude='./build' --exclude='./build-*' --exclude='./.cache' -cf - . | tar -C "$1" -xf -
+    if ! (cd "$1" && cmake --preset package && cmake --build --preset package \
+            && cd build-package && cpack) >"$1.log" 2>&1; then
+        tail -n 40 "$1.log"
+        return 1
+    fi
+}
+
+# Says what differs: the archive members, then each entry's mode, owner and
+# time, then the files' contents.
+differ() {
+    echo "FAIL: the two builds give different packages"
+    for side in first second; do
+        deb=$first
+        [ "$side" = second ] && deb=$second
+        mkdir "$scratch/$side.x"
+        (cd "$scratch/$side.x" && ar tv "$deb" >ar.list && ar x "$deb" && for member in control data; do
+            tar -tvf "$member".tar.* >"$member.list" && mkdir "$member" && tar -xf "$member".tar.* -C "$member"
+        done)
+    done
+    diff "$scratch/first.x/ar.list" "$scratch/second.x/ar.list" || true
+    for member in control data; do
+        diff "$scratch/first.x/$member.list" "$scratch/second.x/$member.list" || true
+        diff -rq "$scratch/first.x/$member" "$scratch/second.x/$member" || true
+    done
+    exit 1
+}
+
+(umask 022 && LC_ALL=C.UTF-8 TZ=UTC build "$scratch/first")
+(umask 002 && LC_ALL=POSIX TZ=Pacific/Auckland build "$scratch/second/elsewhere")
+
+first=$(echo "$scratch"/first/build-package/*.deb)
+second=$(echo "$scratch"/second/elsewhere/build-package/*.deb)
+cmp -s "$first" "$second" || differ
+
+deb=$first
 root=$scratch/root
 dpkg-deb -x "$deb" "$root"
 
@@ -59,5 +94,8 @@ warnings=$(LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 \
 desktop-file-validate "$root/usr/share/applications/$id.desktop"
 appstreamcli validate --no-net "$root/usr/share/metainfo/$id.metainfo.xml"
 
+# The installed program starts, is tied to its menu entry, and calculates.
+cd "$source_dir"
 DREIECKRECHNER="$root/usr/bin/dreieckrechner" DESKTOP_FILE="$root/usr/share/applications/$id.desktop" \
-    /usr/bin/python3 -W ignore tests/x11_calculator.py
+    /usr/bin/python3 -W ignore tests/x11_calculator.py Calculator.test_0_window_class_names_the_menu_entry \
+    Calculator.test_1_typing_and_berechnen_by_access_key

@@ -46,7 +46,7 @@ constexpr std::array<Given, 8> cases{{{true, true, false, false},
                                       {true, true, true, true},
                                       {false, true, true, true}}};
 
-using Texts = std::array<QString, 4>;
+using Texts = core::Texte;
 
 // The integer `digits` x 10^-places as a decimal text.
 QString decimal(long long digits, int places)
@@ -138,8 +138,7 @@ void TestProperties::randomTrianglesThroughEveryCase()
             const core::Ergebnis e = core::berechnen(input);
             QVERIFY2(!e.meldung, qPrintable(QStringList(input.begin(), input.end()).join(u" | ")));
             for (const core::Schreiben& w : e.schreiben) {
-                const std::optional<reference::Exact>& exact =
-                    expected.at(static_cast<std::size_t>(w.feld));
+                const std::optional<reference::Exact>& exact = expected[w.feld];
                 if (!exact)
                     QFAIL("a field written that the reference leaves alone");
                 const QString shown = core::Str(w.wert, QLocale::c());

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Every way through a Berechnen, decided by the calculation alone: the texts
 // the fields show afterwards, the fields written in order, or the report.
+#include "geschrieben.hpp"
+
 #include "core/berechnung.hpp"
 #include "core/numbers.hpp"
 #include "core/rechenweg.hpp"
@@ -161,15 +163,9 @@ void TestSolver::berechnen()
         QCOMPARE(gemeldet.titel, u"Eingabefehler"_s);
         return;
     }
-    const std::array<QString, 4> names{u"txt_winkel"_s, u"txt_an"_s, u"txt_ge"_s, u"txt_hyp"_s};
-    QStringList written;
-    for (const core::Schreiben& s : e.schreiben) {
-        const auto i = static_cast<std::size_t>(s.feld);
-        written << names.at(i);
-        texte.at(i) = core::Str(s.wert, QLocale::c());
-    }
-    QCOMPARE(written, order);
-    QCOMPARE(QStringList(texte.begin(), texte.end()), output);
+    const Geschrieben g = geschrieben(texte, e);
+    QCOMPARE(g.felder, order);
+    QCOMPARE(g.texte, output);
 }
 
 void TestSolver::rechenweg_data()

@@ -145,6 +145,9 @@ class Calculator(unittest.TestCase):
         s.key("Tab")
         wait_for(lambda: Session.focused(s.control("Berechnen", "push button")), "the focus on Berechnen")
         self.assertFalse(Session.focused(self.field("Hypotenuse")))
+        # A screen reader can move the focus itself.
+        self.assertTrue(self.field("Ankathete").queryComponent().grabFocus())
+        wait_for(lambda: Session.focused(self.field("Ankathete")), "the focus in the adjacent leg, moved by AT-SPI")
         self.assertEqual(s.application().name, "dreieckrechner")
         # A dialog with a title, not a filler: screen readers read it, and what to do.
         window = s.top_levels()[0]

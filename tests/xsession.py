@@ -57,6 +57,7 @@ class Session:
         self.env["DBUS_SESSION_BUS_ADDRESS"] = bus[0]
         os.environ.update({k: self.env[k] for k in ("DISPLAY", "DBUS_SESSION_BUS_ADDRESS", "XDG_RUNTIME_DIR")})
         self._spawn(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
+        self._before_program()
         self.app_log = open(os.path.join(self.runtime, "program.log"), "w+")
         self.app = subprocess.Popen([self.program], stdout=self.app_log, stderr=subprocess.STDOUT,
                                     env=dict(self.env, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", **self.extra_env))
@@ -68,6 +69,9 @@ class Session:
             raise AssertionError(f"no window; the program said:\n{self.app_log.read()}") from None
         self.focus_window()
         return self
+
+    def _before_program(self):
+        """What a session needs running before the program starts."""
 
     def _start_window_manager(self):
         def managed():
@@ -108,7 +112,7 @@ class Session:
                 os.kill(self.bus_pid, 15)
             except ProcessLookupError:
                 pass
-        if getattr(self, "runtime", None):
+        if getattr(self, "runtime", None) and not os.environ.get("XSESSION_KEEP"):
             shutil.rmtree(self.runtime, ignore_errors=True)
 
     def _spawn(self, argv, env=None, pass_fds=()):
@@ -151,9 +155,6 @@ class Session:
             self.xdotool("click", str(button))
         else:
             self.xdotool("mousemove", "--sync", str(x), str(y), "click", str(button))
-
-    def screenshot(self, path):
-        subprocess.run(["import", "-window", "root", path], env=self.env, check=True)
 
     # What a screen reader sees.
     def application(self):

@@ -15,8 +15,6 @@ using namespace globale_Var_sub;
 
 namespace {
 
-dreieckrechner* the_window = nullptr;
-
 // A selection length past the end of any field's text: select to the end.
 constexpr int ganzer_text = 9999;
 
@@ -41,7 +39,6 @@ dreieckrechner::dreieckrechner()
     , cmd_ende(control<platform::CommandButton>("cmd_ende"))
     , kopiermenue(*new Kopiermenue(*this, {&txt_winkel, &txt_an, &txt_ge, &txt_hyp}))
 {
-    the_window = this;
     for (platform::TextBox* feld : {&txt_winkel, &txt_an, &txt_ge, &txt_hyp})
         feld->SetMarker(unbekannt.toString());
 
@@ -61,18 +58,7 @@ dreieckrechner::dreieckrechner()
     connect(&txt_hyp, &platform::TextBox::KeyPress, this, &dreieckrechner::txt_hyp_KeyPress);
 }
 
-dreieckrechner::~dreieckrechner()
-{
-    if (the_window == this)
-        the_window = nullptr;
-}
-
-dreieckrechner& dreieckrechner::instance()
-{
-    if (the_window == nullptr)
-        qFatal("The calculation ran without its window");
-    return *the_window;
-}
+dreieckrechner::~dreieckrechner() = default;
 
 void dreieckrechner::Form_Load() { pi_setzen(); }
 
@@ -112,6 +98,8 @@ void dreieckrechner::ergebnis_ansagen()
 
 void dreieckrechner::fokus_zurueckgeben() { SetActiveControl(fokus_vor_rechnen); }
 
+void dreieckrechner::winkel_zeigen(double grad) { txt_winkel.SetText(grad); }
+
 void dreieckrechner::cmd_rechnen_Click()
 {
     // From a control about to be locked the focus goes straight to Neu, the
@@ -129,16 +117,16 @@ void dreieckrechner::cmd_rechnen_Click()
     const core::Texte eingabe = feldtexte();
     anzahl = static_cast<std::int16_t>(core::anzahl_unbekannt(eingabe));
     ergebnis.reset();
-    if (anzahl <= 2) {
-        if (txt_winkel.Text() != unbekannt)
-            rechnen_mit_winkel();
-        else
-            rechnen_ohne_winkel();
-    } else {
+    switch (core::weg(eingabe)) {
+    case core::Weg::mit_winkel: rechnen_mit_winkel(); break;
+    case core::Weg::ohne_winkel: rechnen_ohne_winkel(); break;
+    case core::Weg::zu_wenige_werte: {
         const core::Meldung zu_wenige = core::zu_wenige_werte();
         meldung = zu_wenige.text;
         titel = zu_wenige.titel;
         fehler_melden(meldung, titel);
+        break;
+    }
     }
     // The results are shown, and the focus is on Neu.
     if (ergebnis && !ergebnis->meldung) {

@@ -2,20 +2,21 @@
 #pragma once
 
 // The one window. The platform builds its controls from the layout table and
-// delivers their events to the procedures below; the solving procedures
-// (solver/) read and write the fields through instance(), and the
-// calculation core (core/) decides what they write.
+// delivers their events to the procedures below. The two solving procedures
+// read the fields, let the calculation core (core/) decide, and write what it
+// decided; the module globale_Var_sub reaches the window as its Hauptfenster.
 
 #include "core/berechnung.hpp"
 #include "platform/button.hpp"
 #include "platform/form.hpp"
 #include "platform/textbox.hpp"
+#include "solver/globale_var_sub.hpp"
 #include "window/kopiermenue.hpp"
 
 #include <cstdint>
 #include <optional>
 
-class dreieckrechner final : public platform::Form {
+class dreieckrechner final : public platform::Form, public globale_Var_sub::Hauptfenster {
     Q_OBJECT
 
 public:
@@ -23,8 +24,6 @@ public:
     ~dreieckrechner() override;
     dreieckrechner(const dreieckrechner&) = delete;
     dreieckrechner& operator=(const dreieckrechner&) = delete;
-
-    [[nodiscard]] static dreieckrechner& instance();
 
     platform::TextBox& txt_winkel;
     platform::TextBox& txt_an;
@@ -34,14 +33,13 @@ public:
     platform::CommandButton& cmd_neu;
     platform::CommandButton& cmd_ende;
 
-    // Enables or disables the four fields and Berechnen together.
-    void eingaben_freigeben(bool freigeben);
-    // After a report: the focus goes back where it was when Berechnen was pressed.
-    void fokus_zurueckgeben();
+    void winkel_zeigen(double grad) override;
+    void eingaben_freigeben(bool freigeben) override;
+    void fokus_zurueckgeben() override;
     // Puts the four fields, labelled, into Neu's description, for screen readers.
     void ergebnis_ansagen();
 
-    // The solvers, defined with the rest of the calculation.
+    // The solving procedures (rechnen.cpp).
     void rechnen_mit_winkel();
     void rechnen_ohne_winkel();
 

@@ -36,8 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (std::ranges::count_if(expected, [](const auto& r) { return r.has_value(); }) != 2)
         std::abort();
     for (const core::Schreiben& w : e.schreiben) {
-        const std::optional<reference::Exact>& exact =
-            expected.at(static_cast<std::size_t>(w.feld));
+        const std::optional<reference::Exact>& exact = expected[w.feld];
         if (!exact)
             std::abort();
         if (!(reference::fehler_in_toleranzen(core::Str(w.wert, QLocale::c()), *exact) <= 1))

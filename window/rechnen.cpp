@@ -2,9 +2,10 @@
 // The two solving procedures of the window: they read the four fields, let
 // the calculation decide, and either report the input error or write the
 // missing quantities in its order, keeping the shared variables up to date.
+#include "window/dreieckrechner.hpp"
+
 #include "core/numbers.hpp"
 #include "solver/globale_var_sub.hpp"
-#include "window/dreieckrechner.hpp"
 
 using namespace globale_Var_sub;
 
