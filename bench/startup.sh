@@ -9,8 +9,10 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-20}
-program=${DREIECKRECHNER:-build/dreieckrechner}
-[ -x "$program" ] || { echo "build first: cmake --preset default && cmake --build --preset default"; exit 1; }
+program=${DREIECKRECHNER:-build-test/dreieckrechner}
+first_frame=build-test/bench/first_frame
+[ -x "$program" ] && [ -x "$first_frame" ] \
+    || { echo "build first: cmake --preset default && cmake --build --preset default"; exit 1; }
 
 scratch=$(mktemp -d)
 trap 'kill "$xvfb" 2>/dev/null || true; rm -rf "$scratch"' EXIT
@@ -42,7 +44,6 @@ CPP
 for floor in label empty; do
     g++ -std=c++20 -O2 -fPIC "$scratch/$floor.cpp" -o "$scratch/$floor" $(pkg-config --cflags --libs Qt6Widgets)
 done
-g++ -std=c++20 -O2 bench/first_frame.cpp -o "$scratch/first_frame" -lX11
 
 exec 3<> "$scratch/display"
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 2>/dev/null &
@@ -54,12 +55,12 @@ unset QT_QPA_PLATFORM
 declare -A command=([calculator]="$program" [label]="$scratch/label" [empty]="$scratch/empty")
 names=(calculator label empty)
 for name in "${names[@]}"; do
-    "$scratch/first_frame" --reference "$scratch/$name.frame" -- ${command[$name]}
+    "$first_frame" --reference "$scratch/$name.frame" -- ${command[$name]}
     : > "$scratch/$name.runs"
 done
 for _ in $(seq "$runs"); do
     for name in "${names[@]}"; do
-        "$scratch/first_frame" "$scratch/$name.frame" -- ${command[$name]} >> "$scratch/$name.runs"
+        "$first_frame" "$scratch/$name.frame" -- ${command[$name]} >> "$scratch/$name.runs"
     done
 done
 

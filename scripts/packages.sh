@@ -1,7 +1,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian packages the program needs to build and run, those the Debian
 # package's build adds (CPack's dependency list), and those its tests add. The
-# names are the same on Debian 12 and 13; LLVM 19 is in both.
+# names are the same on Debian 12 and 13; LLVM 19 is in both. Sourced by the
+# scripts, which build with one compiler per core.
 build_packages=(build-essential cmake libgl-dev libfontconfig-dev qt6-base-dev qt6-svg-dev qt6-translations-l10n qt6-wayland
                 fonts-liberation2 fonts-dejavu-core)
 package_packages=(dpkg-dev file)
@@ -11,3 +12,6 @@ test_packages=(xvfb xauth xdotool xclip imagemagick dbus dbus-x11 at-spi2-core p
                libmpfr-dev pkgconf openbox x11-utils qt6-gtk-platformtheme weston lintian devscripts man-db
                orca python3-speechd speech-dispatcher speech-dispatcher-espeak-ng espeak-ng libglib2.0-bin dconf-cli
                gsettings-desktop-schemas)
+
+# One compiler per core; CMake's Makefiles build one file at a time otherwise.
+export CMAKE_BUILD_PARALLEL_LEVEL="${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}"
