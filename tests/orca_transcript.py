@@ -30,8 +30,8 @@ HEARD = 15.0  # seconds a step's words may take to be said
 QUIET = 1.0  # a step ends when Orca has said nothing for this long
 
 # What a blind user does: each step's keys, what the step is, the program's
-# words that Orca must say in it, whatever Orca's own language, and what the
-# clipboard must then hold (it is emptied first), if anything.
+# words that Orca must say in it, in this order, whatever Orca's own language,
+# and what the clipboard must then hold (it is emptied first), if anything.
 RESULTS = "Winkel alpha 30, Ankathete 5, Gegenkathete 2,8868, Hypotenuse 5,7735"
 VALUES = "Winkel (alpha)\t30\nAnkathete\t5\nGegenkathete\t2,8868\nHypotenuse\t5,7735\n"
 RECHENWEG = "Rechtwinkliges Dreieck\nGegeben: Winkel α = 30°; Ankathete = 5\n"
@@ -157,7 +157,13 @@ if __name__ == "__main__":
         for utterance in utterances:
             print(f"    {utterance}")
         spoken = " ".join(utterances)
-        missing += [f"{what}: {words!r}" for words in expected if words not in spoken]
+        heard_up_to = 0
+        for words in expected:
+            found = spoken.find(words, heard_up_to)
+            if found < 0:
+                missing.append(f"{what}: {words!r}" + (" in its turn" if words in spoken else ""))
+            else:
+                heard_up_to = found + len(words)
         if copied is not None:
             print(f"    clipboard: {clipboard[:60]!r}{'…' if len(clipboard) > 60 else ''}")
             if not clipboard.startswith(copied):

@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMenu>
 
 using namespace Qt::StringLiterals;
@@ -27,6 +28,7 @@ Kopiermenue::Kopiermenue(platform::Form& fenster, const std::array<platform::Tex
     m_oeffnen->setShortcut(Qt::SHIFT | Qt::Key_F10);
     fenster.addActions({m_alle, m_rechenweg, m_oeffnen});
     m_menue->addActions({m_wert, m_alle, m_rechenweg});
+    m_menue->installEventFilter(this);
 
     connect(m_wert, &QAction::triggered, this,
             [this] { kopieren(m_wert_text, u"Wert kopiert"_s); });
@@ -71,6 +73,24 @@ void Kopiermenue::oeffnen(const QPoint& wo, const platform::TextBox* feld, bool 
     m_wert->setVisible(feld != nullptr);
     m_menue->popup(wo);
     m_menue->setActiveAction(von_tastatur ? m_alle : nullptr);
+}
+
+// An entry chosen by key copies while the menu is still open, then the menu
+// closes: screen readers hear the confirmation before the focus comes back.
+// (QMenu itself closes first and then triggers the entry.)
+bool Kopiermenue::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_menue && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<const QKeyEvent*>(event)->key();
+        QAction* const gewaehlt = m_menue->activeAction();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && gewaehlt != nullptr
+            && gewaehlt->isEnabled()) {
+            gewaehlt->trigger();
+            m_menue->close();
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 QString Kopiermenue::werte() const

@@ -42,6 +42,9 @@ public:
     // Every field as a line "label<Tab>text", in tab order.
     [[nodiscard]] QString werte() const;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void kopieren(const QString& text, const QString& bestaetigung);
 
