@@ -48,17 +48,6 @@ Dreieck seiten_gelesen(const Texte& texte)
     return {gelesen(texte, Feld::an), gelesen(texte, Feld::ge), gelesen(texte, Feld::hyp)};
 }
 
-double seite(const Dreieck& d, Feld feld)
-{
-    switch (feld) {
-    case Feld::an: return d.an;
-    case Feld::ge: return d.ge;
-    case Feld::winkel:
-    case Feld::hyp: break;
-    }
-    return d.hyp;
-}
-
 // The side a case with the angle starts from.
 Feld bekannte_seite(FallMitWinkel fall)
 {
@@ -73,8 +62,7 @@ Feld bekannte_seite(FallMitWinkel fall)
 // The two sides written, in order, rounded as shown.
 void seiten_schreiben(Ergebnis& e, Feld erste, Feld zweite)
 {
-    e.schreiben = {{{erste, RoundShown(seite(e.seiten, erste))},
-                    {zweite, RoundShown(seite(e.seiten, zweite))}}};
+    e.schreiben = {{{erste, RoundShown(wert(e, erste))}, {zweite, RoundShown(wert(e, zweite))}}};
 }
 
 // The angle from the two legs, and its complement from them in its own right.
@@ -86,6 +74,18 @@ void winkel_aus_katheten(Ergebnis& e)
 Schreiben winkel_schreiben(const Ergebnis& e) { return {Feld::winkel, RoundShown(e.alpha.grad)}; }
 
 } // namespace
+
+double wert(const Ergebnis& ergebnis, Feld feld)
+{
+    const Dreieck& d = ergebnis.seiten;
+    switch (feld) {
+    case Feld::winkel: return ergebnis.alpha.grad;
+    case Feld::an: return d.an;
+    case Feld::ge: return d.ge;
+    case Feld::hyp: break;
+    }
+    return d.hyp;
+}
 
 int anzahl_unbekannt(const Texte& texte)
 {
@@ -111,7 +111,7 @@ Ergebnis mit_winkel(const Texte& texte)
         fall_mit_winkel(ist_unbekannt(texte, Feld::an), ist_unbekannt(texte, Feld::ge),
                         ist_unbekannt(texte, Feld::hyp));
     const Feld bekannt = bekannte_seite(fall);
-    if (seite(e.seiten, bekannt) == 0 || e.alpha.grad == 0)
+    if (wert(e, bekannt) == 0 || e.alpha.grad == 0)
         return groesser_null(e);
     e.alpha.komplement = ComplementOf(texte[Feld::winkel], rechter_winkel);
     const Dreieck d = seiten_mit_winkel(fall, e.alpha, e.seiten.an, e.seiten.ge, e.seiten.hyp);

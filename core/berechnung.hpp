@@ -59,6 +59,9 @@ struct Ergebnis {
     Winkel alpha;
 };
 
+// A field's unrounded value in a result: a side, or alpha in degrees.
+[[nodiscard]] double wert(const Ergebnis& ergebnis, Feld feld);
+
 // The fields holding the unknown marker.
 [[nodiscard]] int anzahl_unbekannt(const Texte& texte);
 

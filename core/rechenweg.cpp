@@ -322,9 +322,10 @@ struct Text {
             }
             // Where the rounded result looks like the given value, the digits
             // that tell them apart.
-            const Groesse gezeigt = neu.wert == alt.wert
-                                        ? Groesse{dezimal(Str(seite(feld), QLocale::c())), false}
-                                        : neu;
+            const Groesse gezeigt =
+                neu.wert == alt.wert
+                    ? Groesse{dezimal(Str(core::wert(ergebnis, feld), QLocale::c())), false}
+                    : neu;
             p.widersprueche << links + gleich(gezeigt) + zahl(gezeigt) + u", aber "_s + name(feld)
                                    + u" = "_s + zahl(alt) + u'.';
             p.ersetzt << name(feld);
@@ -366,18 +367,6 @@ struct Text {
         zeilen << u"Gerechnet wird mit "_s + name(von[0]) + u" und "_s + name(von[1]) + u"; "_s
                       + neu;
         return zeilen;
-    }
-
-    [[nodiscard]] double seite(Feld feld) const
-    {
-        const Dreieck& d = ergebnis.seiten;
-        switch (feld) {
-        case Feld::winkel: return ergebnis.alpha.grad;
-        case Feld::an: return d.an;
-        case Feld::ge: return d.ge;
-        case Feld::hyp: break;
-        }
-        return d.hyp;
     }
 
     [[nodiscard]] QStringList absatz(Feld feld) const
@@ -447,7 +436,8 @@ QString rechenweg(const Texte& eingabe, const Ergebnis& ergebnis, const QLocale&
             t.gegeben[feld] = {dezimal(eingabe[feld]), true};
     }
     for (const Schreiben& s : ergebnis.schreiben) {
-        t.ergebnis_von[s.feld] = t.rechne(Text::schritt(ergebnis.fall, s.feld), t.seite(s.feld));
+        t.ergebnis_von[s.feld] =
+            t.rechne(Text::schritt(ergebnis.fall, s.feld), wert(ergebnis, s.feld));
     }
 
     QStringList zeilen{u"Rechtwinkliges Dreieck"_s, t.gegeben_zeile(), t.gesucht_zeile()};
