@@ -54,7 +54,7 @@ BENCHMARK(number_to_text);
 void rechenweg(benchmark::State& state)
 {
     const core::Texte texte{{u"?"_s, u"3"_s, u"4"_s, u"6"_s}};
-    const core::Ergebnis e = core::berechnen(texte);
+    const core::Ergebnis e = core::ohne_winkel(texte);
     const QLocale german(QLocale::German, QLocale::Germany);
     for ([[maybe_unused]] auto _ : state)
         benchmark::DoNotOptimize(core::rechenweg(texte, e, german));

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// One Berechnen decided without a window: from the four field texts to either
-// the report to show or the values to write, in the order they are written.
-// The window's procedures show what this decides.
+// The two solving procedures decided without a window: from the four field
+// texts to either the report to show or the values to write, in the order they
+// are written. The window's rechnen_mit_winkel and rechnen_ohne_winkel call
+// these and write exactly what they decide.
 
 #include "core/formeln.hpp"
 
@@ -34,12 +35,10 @@ using Texte = JeFeld<QString>;
 // A field whose whole text is this holds an unknown quantity.
 inline constexpr QStringView unbekannt = u"?";
 
-// The two quantities a calculation starts from.
-enum class Fall : std::uint8_t { winkel_an, winkel_ge, winkel_hyp, an_ge, an_hyp, ge_hyp };
-
 struct Meldung {
     QString text;
     QString titel;
+    Feld feld = Feld::winkel; // the field whose value the report is about
 };
 
 struct Schreiben {
@@ -65,19 +64,15 @@ struct Ergebnis {
 // The fields holding the unknown marker.
 [[nodiscard]] int anzahl_unbekannt(const Texte& texte);
 
-// Too many unknowns: fewer than two values given.
-[[nodiscard]] Meldung zu_wenige_werte();
+// The most unknown fields a calculation can take: two values must be given.
+inline constexpr int hoechstens_unbekannt = 2;
 
-// The way a Berechnen goes: too few values given, or one of the two ways of
-// solving, as the angle field chooses.
-enum class Weg : std::uint8_t { zu_wenige_werte, mit_winkel, ohne_winkel };
-[[nodiscard]] Weg weg(const Texte& texte);
+// Too many unknowns: fewer than two values given. It is about the first
+// unknown field, where a value is missing.
+[[nodiscard]] Meldung zu_wenige_werte(const Texte& texte);
 
 // The two ways of solving: with the angle given, and without it.
 [[nodiscard]] Ergebnis mit_winkel(const Texte& texte);
 [[nodiscard]] Ergebnis ohne_winkel(const Texte& texte);
-
-// A whole Berechnen, the way weg() chooses.
-[[nodiscard]] Ergebnis berechnen(const Texte& texte);
 
 } // namespace core

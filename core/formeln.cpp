@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/formeln.hpp"
 
+#include "core/numbers.hpp"
+
 #include <cmath>
 
 namespace core {
@@ -35,36 +37,35 @@ Winkelfunktionen winkelfunktionen(Winkel winkel)
 
 } // namespace
 
-FallMitWinkel fall_mit_winkel(bool an_unbekannt, bool ge_unbekannt, bool hyp_unbekannt)
+Fall fall_mit_winkel(bool an_unbekannt, bool ge_unbekannt, bool hyp_unbekannt)
 {
     if (an_unbekannt && ge_unbekannt)
-        return FallMitWinkel::H;
+        return Fall::winkel_hyp;
     if (an_unbekannt && hyp_unbekannt)
-        return FallMitWinkel::G;
+        return Fall::winkel_ge;
     if (ge_unbekannt && hyp_unbekannt)
-        return FallMitWinkel::A;
-    return FallMitWinkel::H; // at most one side unknown
+        return Fall::winkel_an;
+    return Fall::winkel_hyp; // at most one side unknown
 }
 
-FallOhneWinkel fall_ohne_winkel(bool an_unbekannt, bool ge_unbekannt, bool hyp_unbekannt)
+Fall fall_ohne_winkel(bool an_unbekannt, bool ge_unbekannt, bool hyp_unbekannt)
 {
     if (an_unbekannt)
-        return FallOhneWinkel::GH;
+        return Fall::ge_hyp;
     if (ge_unbekannt)
-        return FallOhneWinkel::AH;
+        return Fall::an_hyp;
     if (hyp_unbekannt)
-        return FallOhneWinkel::AG;
-    return FallOhneWinkel::GH;
+        return Fall::an_ge;
+    return Fall::ge_hyp;
 }
 
-Dreieck seiten_mit_winkel(FallMitWinkel fall, Winkel winkel, double an, double ge, double hyp)
+Dreieck seiten_mit_winkel(Fall fall, Winkel winkel, double an, double ge, double hyp)
 {
     const Winkelfunktionen f = winkelfunktionen(winkel);
-    switch (fall) {
-    case FallMitWinkel::A: return {an, an * f.tan, an / f.cos};
-    case FallMitWinkel::G: return {ge / f.tan, ge, ge / f.sin};
-    case FallMitWinkel::H: break;
-    }
+    if (fall == Fall::winkel_an)
+        return {an, an * f.tan, an / f.cos};
+    if (fall == Fall::winkel_ge)
+        return {ge / f.tan, ge, ge / f.sin};
     // Legs no longer than the hypotenuse always fit.
     return {hyp * f.cos, hyp * f.sin, hyp};
 }
@@ -76,6 +77,8 @@ double winkel_grad(double an, double ge)
     const double w = std::atan2(ge, an);
     return std::fma(w, grad_je_bogen, w * grad_je_bogen_rest);
 }
+
+double winkel_gezeigt(double an, double ge) { return RoundShown(winkel_grad(an, ge)); }
 
 // Without overflow or underflow of the squares.
 double hypotenuse(double an, double ge) { return std::hypot(an, ge); }

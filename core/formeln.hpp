@@ -23,24 +23,27 @@ struct Dreieck {
     double hyp = 0; // hypotenuse
 };
 
+// The two quantities a calculation starts from: the angle and a side, or two sides.
+enum class Fall : std::uint8_t { winkel_an, winkel_ge, winkel_hyp, an_ge, an_hyp, ge_hyp };
+
 // With the angle given, two unknown side fields name the known side; any
 // other choice is the hypotenuse's.
-enum class FallMitWinkel : std::uint8_t { H, G, A };
-[[nodiscard]] FallMitWinkel fall_mit_winkel(bool an_unbekannt, bool ge_unbekannt,
-                                            bool hyp_unbekannt);
+[[nodiscard]] Fall fall_mit_winkel(bool an_unbekannt, bool ge_unbekannt, bool hyp_unbekannt);
 
-// Without the angle the first unknown side decides; all three given count as GH.
-enum class FallOhneWinkel : std::uint8_t { AG, AH, GH };
-[[nodiscard]] FallOhneWinkel fall_ohne_winkel(bool an_unbekannt, bool ge_unbekannt,
-                                              bool hyp_unbekannt);
+// Without the angle the first unknown side decides; all three given count as
+// opposite leg and hypotenuse.
+[[nodiscard]] Fall fall_ohne_winkel(bool an_unbekannt, bool ge_unbekannt, bool hyp_unbekannt);
 
-// The two sides the case does not know, from the one it knows and the angle
-// (0 < grad < 90); the known side is passed through.
-[[nodiscard]] Dreieck seiten_mit_winkel(FallMitWinkel fall, Winkel winkel, double an, double ge,
-                                        double hyp);
+// The two sides a case with the angle does not know, from the one it knows and
+// the angle (0 < grad < 90); the known side is passed through.
+[[nodiscard]] Dreieck seiten_mit_winkel(Fall fall, Winkel winkel, double an, double ge, double hyp);
 
 // The angle alpha in degrees from the two legs.
 [[nodiscard]] double winkel_grad(double an, double ge);
+
+// That angle as txt_winkel shows it, rounded to four places: the core decides
+// it and winkel_berechnen writes it, both through this.
+[[nodiscard]] double winkel_gezeigt(double an, double ge);
 
 // The hypotenuse from the two legs.
 [[nodiscard]] double hypotenuse(double an, double ge);

@@ -2,7 +2,6 @@
 #include "solver/globale_var_sub.hpp"
 
 #include "core/formeln.hpp"
-#include "core/numbers.hpp"
 #include "platform/messagebox.hpp"
 
 #include <QtGlobal>
@@ -40,8 +39,8 @@ void pi_setzen()
 
 void winkel_berechnen(double an, double ge)
 {
-    winkel = core::winkel_grad(an, ge);
-    winkel = core::Round(winkel, core::stellen);
+    // The same function the core decides the written angle with.
+    winkel = core::winkel_gezeigt(an, ge);
     hauptfenster().winkel_zeigen(winkel);
 }
 
@@ -49,7 +48,7 @@ void fehler_melden(const QString& meldung, const QString& titel)
 {
     platform::MsgBox(meldung, platform::vbCritical, titel);
     hauptfenster().eingaben_freigeben(true);
-    hauptfenster().fokus_zurueckgeben();
+    hauptfenster().fokus_nach_meldung();
 }
 
 void taste_pruefen(std::int16_t& taste)

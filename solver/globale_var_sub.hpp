@@ -40,8 +40,8 @@ public:
     virtual void winkel_zeigen(double grad) = 0;
     // Enables or disables the four fields and Berechnen together.
     virtual void eingaben_freigeben(bool freigeben) = 0;
-    // After a report: the focus goes back where it was when Berechnen was pressed.
-    virtual void fokus_zurueckgeben() = 0;
+    // After a report: the focus goes into the field the report is about, its text selected.
+    virtual void fokus_nach_meldung() = 0;
 
 protected:
     Hauptfenster();
@@ -51,7 +51,8 @@ protected:
 void pi_setzen();
 // Works out the angle from the two legs, rounded to four places, and shows it.
 void winkel_berechnen(double an, double ge);
-// Shows the error box, then unlocks the inputs and gives the focus back.
+// Shows the error box, then unlocks the inputs and puts the focus into the
+// field the report is about.
 void fehler_melden(const QString& meldung, const QString& titel);
 // Keeps, replaces or drops (sets to 0) the code of a key typed into a field.
 void taste_pruefen(std::int16_t& taste);

@@ -1,14 +1,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// What a Berechnen writes, as the C locale shows it: the fields in the order
-// they are written, and every field's text afterwards.
+// A Berechnen as cmd_rechnen_Click runs it, for the tests and fuzzers that
+// have no window (test_commands checks the window against it on every path),
+// and what it writes, as the C locale shows it: the fields in the order they
+// are written, and every field's text afterwards.
 
 #include "core/berechnung.hpp"
 #include "core/numbers.hpp"
 
 #include <QLocale>
 #include <QStringList>
+
+// Too few values given, or the procedure the angle field chooses.
+inline core::Ergebnis berechnen(const core::Texte& texte)
+{
+    if (core::anzahl_unbekannt(texte) > core::hoechstens_unbekannt) {
+        core::Ergebnis e;
+        e.meldung = core::zu_wenige_werte(texte);
+        return e;
+    }
+    return texte[core::Feld::winkel] != core::unbekannt ? core::mit_winkel(texte)
+                                                        : core::ohne_winkel(texte);
+}
 
 struct Geschrieben {
     QStringList felder;

@@ -80,6 +80,10 @@ void TestCommands::showsWhatTheCalculationDecides_data()
     QTest::newRow("adjacent, hypotenuse") << QStringList{"?", "0.0052359877559829883", "?", "1000"};
     QTest::newRow("opposite, hypotenuse") << QStringList{"?", "?", "999.99999999999989", "1000"};
     QTest::newRow("three sides") << QStringList{"?", "3", "4", "10"};
+    // 10.00015 degrees to 16 digits: a second way of working out the angle
+    // (the ratio, its arc tangent, the 15-digit pi) rounds it the other way.
+    QTest::newRow("angle of two legs at a rounding midpoint")
+        << QStringList{"?", "1", "0.1763296801001711", "?"};
     QTest::newRow("report with the angle") << QStringList{"90", "5", "?", "?"};
     QTest::newRow("report without the angle") << QStringList{"?", "6", "?", "5"};
 }
@@ -99,7 +103,7 @@ void TestCommands::showsWhatTheCalculationDecides()
 
     core::Texte texte;
     std::ranges::copy(input, texte.begin());
-    const core::Ergebnis e = core::berechnen(texte);
+    const core::Ergebnis e = berechnen(texte);
     if (e.meldung) {
         QCOMPARE(reports().size(), 1U);
         QCOMPARE(reports().front().text, e.meldung->text);
@@ -183,16 +187,27 @@ void TestCommands::focusAfterBerechnen_data()
     QTest::addColumn<QString>("focused"); // when Berechnen is pressed
     QTest::addColumn<QStringList>("input");
     QTest::addColumn<QString>("after");
-    QTest::addColumn<int>("moves"); // focus changes on the way: one to Neu, one back
+    QTest::addColumn<int>("moves"); // focus changes on the way: one to Neu, one to the field
     const QStringList valid{"30", "5", "?", "?"};
-    const QStringList invalid{"30", "?", "?", "?"};
     // Straight to Neu, not through the fields as they are locked one by one.
     QTest::newRow("result from the first field: Neu")
         << u"txt_winkel"_s << valid << u"cmd_neu"_s << 1;
     QTest::newRow("result from Berechnen: Neu") << u"cmd_rechnen"_s << valid << u"cmd_neu"_s << 1;
-    // A report unlocks, and the focus goes back where it was.
-    QTest::newRow("report from a field") << u"txt_an"_s << invalid << u"txt_an"_s << 2;
-    QTest::newRow("report from Berechnen") << u"cmd_rechnen"_s << invalid << u"cmd_rechnen"_s << 2;
+    // A report puts the focus into the field it is about, its text selected.
+    QTest::newRow("too few values: the first unknown")
+        << u"cmd_rechnen"_s << QStringList{"30", "?", "?", "?"} << u"txt_an"_s << 2;
+    QTest::newRow("angle 90") << u"txt_hyp"_s << QStringList{"90", "5", "?", "?"} << u"txt_winkel"_s
+                              << 2;
+    QTest::newRow("angle 0") << u"cmd_rechnen"_s << QStringList{"0", "5", "?", "?"}
+                             << u"txt_winkel"_s << 2;
+    QTest::newRow("empty hypotenuse")
+        << u"txt_winkel"_s << QStringList{"30", "?", "?", ""} << u"txt_hyp"_s << 2;
+    QTest::newRow("adjacent not shorter")
+        << u"cmd_rechnen"_s << QStringList{"?", "5.5", "?", "5"} << u"txt_an"_s << 2;
+    QTest::newRow("opposite not shorter")
+        << u"cmd_rechnen"_s << QStringList{"?", "?", "6", "5"} << u"txt_ge"_s << 2;
+    QTest::newRow("out of range") << u"cmd_rechnen"_s << QStringList{"?", "1", "1e999", "?"}
+                                  << u"txt_ge"_s << 2;
 }
 
 void TestCommands::focusAfterBerechnen()
@@ -215,6 +230,8 @@ void TestCommands::focusAfterBerechnen()
     QVERIFY(now != nullptr);
     QCOMPARE(now->objectName(), after);
     QCOMPARE(focusChanges.size(), moves);
+    if (const auto* field = qobject_cast<const QLineEdit*>(now))
+        QCOMPARE(field->selectedText(), field->text());
 }
 
 void TestCommands::accessKeysClickTheButtons_data()
@@ -324,7 +341,7 @@ void TestCommands::copyingValues_data()
     const QString all =
         u"Winkel (alpha)\t30\nAnkathete\t5\nGegenkathete\t2.8868\nHypotenuse\t5.7735\n"_s;
     const core::Texte input{u"30"_s, u"5"_s, u"?"_s, u"?"_s};
-    const QString solution = core::rechenweg(input, core::berechnen(input), QLocale::c());
+    const QString solution = core::rechenweg(input, berechnen(input), QLocale::c());
     // Qt's German key names, as the menu shows them.
     const QStringList two{u"Alle Werte kopieren\tStrg+C"_s,
                           u"Rechenweg kopieren\tStrg+Umschalt+C"_s};

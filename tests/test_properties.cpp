@@ -9,6 +9,7 @@
 #include "core/berechnung.hpp"
 #include "core/numbers.hpp"
 #include "core/rechenweg.hpp"
+#include "geschrieben.hpp"
 
 #include <QLocale>
 #include <QTest>
@@ -135,7 +136,7 @@ void TestProperties::randomTrianglesThroughEveryCase()
         for (const Given& given : cases) {
             const Texts input = withGiven(triangle, given);
             const reference::Results expected = reference::berechnen(input);
-            const core::Ergebnis e = core::berechnen(input);
+            const core::Ergebnis e = berechnen(input);
             QVERIFY2(!e.meldung, qPrintable(QStringList(input.begin(), input.end()).join(u" | ")));
             for (const core::Schreiben& w : e.schreiben) {
                 const std::optional<reference::Exact>& exact = expected[w.feld];

@@ -155,7 +155,7 @@ void TestSolver::berechnen()
 
     core::Texte texte;
     std::ranges::copy(input, texte.begin());
-    const core::Ergebnis e = core::berechnen(texte);
+    const core::Ergebnis e = ::berechnen(texte);
 
     const core::Meldung gemeldet = e.meldung.value_or(core::Meldung{});
     QCOMPARE(gemeldet.text, message);
@@ -455,7 +455,7 @@ void TestSolver::rechenweg()
     QFETCH(QString, text);
     core::Texte texte;
     std::ranges::copy(input, texte.begin());
-    const core::Ergebnis e = core::berechnen(texte);
+    const core::Ergebnis e = ::berechnen(texte);
     QVERIFY(!e.meldung);
     QCOMPARE(core::rechenweg(texte, e, QLocale(QLocale::German, QLocale::Germany)).split(u'\n'),
              text.split(u'\n'));

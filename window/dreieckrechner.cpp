@@ -96,37 +96,41 @@ void dreieckrechner::ergebnis_ansagen()
     cmd_neu.SetDescription(felder.join(u", "));
 }
 
-void dreieckrechner::fokus_zurueckgeben() { SetActiveControl(fokus_vor_rechnen); }
+void dreieckrechner::fokus_nach_meldung()
+{
+    // The field the report is about, its whole text selected by GotFocus, so
+    // that typing replaces it.
+    if (gemeldetes_feld == nullptr)
+        return;
+    gemeldetes_feld->SetSelStart(0);
+    SetActiveControl(gemeldetes_feld);
+}
 
-void dreieckrechner::winkel_zeigen(double grad) { txt_winkel.SetText(grad); }
+void dreieckrechner::winkel_zeigen(double grad) { zeigen(core::Feld::winkel, grad); }
 
 void dreieckrechner::cmd_rechnen_Click()
 {
     // From a control about to be locked the focus goes straight to Neu, the
     // next one that stays enabled; locking the fields one by one would hand
     // it from field to field on the way, each a focus move for screen readers
-    // and magnifiers. A report gives it back, so that no stray key on Neu
-    // clears the inputs.
-    fokus_vor_rechnen = ActiveControl();
+    // and magnifiers. A report puts it into the field it is about, so that no
+    // stray key on Neu clears the inputs.
     const std::array<const QWidget*, 5> gesperrt{&cmd_rechnen, &txt_winkel, &txt_an, &txt_ge,
                                                  &txt_hyp};
-    if (std::ranges::find(gesperrt, fokus_vor_rechnen) != gesperrt.end())
+    if (std::ranges::find(gesperrt, ActiveControl()) != gesperrt.end())
         SetActiveControl(&cmd_neu);
     eingaben_freigeben(false);
 
     const core::Texte eingabe = feldtexte();
     anzahl = static_cast<std::int16_t>(core::anzahl_unbekannt(eingabe));
     ergebnis.reset();
-    switch (core::weg(eingabe)) {
-    case core::Weg::mit_winkel: rechnen_mit_winkel(); break;
-    case core::Weg::ohne_winkel: rechnen_ohne_winkel(); break;
-    case core::Weg::zu_wenige_werte: {
-        const core::Meldung zu_wenige = core::zu_wenige_werte();
-        meldung = zu_wenige.text;
-        titel = zu_wenige.titel;
-        fehler_melden(meldung, titel);
-        break;
-    }
+    if (anzahl <= core::hoechstens_unbekannt) {
+        if (txt_winkel.Text() != unbekannt)
+            rechnen_mit_winkel();
+        else
+            rechnen_ohne_winkel();
+    } else {
+        melden(core::zu_wenige_werte(eingabe));
     }
     // The results are shown, and the focus is on Neu.
     if (ergebnis && !ergebnis->meldung) {

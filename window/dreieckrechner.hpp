@@ -35,7 +35,7 @@ public:
 
     void winkel_zeigen(double grad) override;
     void eingaben_freigeben(bool freigeben) override;
-    void fokus_zurueckgeben() override;
+    void fokus_nach_meldung() override;
     // Puts the four fields, labelled, into Neu's description, for screen readers.
     void ergebnis_ansagen();
 
@@ -66,10 +66,14 @@ private:
     // The four fields' texts, and a field by the calculation's name for it.
     [[nodiscard]] core::Texte feldtexte() const;
     [[nodiscard]] platform::TextBox& feld(core::Feld f) const;
+    // Fills meldung and titel from the core's report and reports it.
+    void melden(const core::Meldung& gemeldet);
+    // Writes a value into a field through the number-to-text conversion.
+    void zeigen(core::Feld f, double wert);
 
     std::int16_t anzahl = 0; // fields holding the unknown marker
     // What the last Berechnen decided; nothing after a report of too few values.
     std::optional<core::Ergebnis> ergebnis;
-    QWidget* fokus_vor_rechnen = nullptr; // the control that had the focus at Berechnen
+    platform::TextBox* gemeldetes_feld = nullptr; // the field the last report is about
     Kopiermenue& kopiermenue;
 };

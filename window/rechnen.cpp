@@ -1,22 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The two solving procedures of the window: they read the four fields, let
-// the calculation decide, and either report the input error or write the
-// missing quantities in its order, keeping the shared variables up to date.
+// the calculation core decide, and either report the input error or write
+// the missing quantities in its order, keeping the shared variables up to date.
 #include "window/dreieckrechner.hpp"
 
 #include "core/numbers.hpp"
 #include "solver/globale_var_sub.hpp"
 
+#include <QLocale>
+
 using namespace globale_Var_sub;
 
 namespace {
-
-void melden(const core::Meldung& gemeldet)
-{
-    meldung = gemeldet.text;
-    titel = gemeldet.titel;
-    fehler_melden(meldung, titel);
-}
 
 void seiten_merken(const core::Ergebnis& e)
 {
@@ -43,6 +38,19 @@ platform::TextBox& dreieckrechner::feld(core::Feld f) const
     return txt_hyp;
 }
 
+void dreieckrechner::melden(const core::Meldung& gemeldet)
+{
+    gemeldetes_feld = &feld(gemeldet.feld);
+    meldung = gemeldet.text;
+    titel = gemeldet.titel;
+    fehler_melden(meldung, titel);
+}
+
+void dreieckrechner::zeigen(core::Feld f, double wert)
+{
+    feld(f).SetText(core::Str(wert, locale()));
+}
+
 void dreieckrechner::rechnen_mit_winkel()
 {
     const core::Ergebnis& e = ergebnis.emplace(core::mit_winkel(feldtexte()));
@@ -55,8 +63,8 @@ void dreieckrechner::rechnen_mit_winkel()
     // Nothing reads it now, but the shared state holds the angle in radians
     // after a calculation with the angle, as it always has.
     winkel = (pi / grad_je_pi) * winkel;
-    for (const auto& schreiben : e.schreiben)
-        feld(schreiben.feld).SetText(schreiben.wert);
+    for (const core::Schreiben& s : e.schreiben)
+        zeigen(s.feld, s.wert);
 }
 
 void dreieckrechner::rechnen_ohne_winkel()
@@ -67,13 +75,16 @@ void dreieckrechner::rechnen_ohne_winkel()
         melden(*e.meldung);
         return;
     }
-    // The hypotenuse of two legs is kept as it is shown.
-    if (e.fall == core::Fall::an_ge)
-        hyp = core::RoundShown(hyp);
-    for (const auto& schreiben : e.schreiben) {
-        if (schreiben.feld == core::Feld::winkel)
-            winkel_berechnen(an, ge);
-        else
-            feld(schreiben.feld).SetText(schreiben.wert);
+    for (const core::Schreiben& s : e.schreiben) {
+        switch (s.feld) {
+        case core::Feld::winkel: winkel_berechnen(an, ge); break;
+        case core::Feld::hyp:
+            // The hypotenuse of two legs is kept as it is shown.
+            hyp = s.wert;
+            zeigen(s.feld, hyp);
+            break;
+        case core::Feld::an:
+        case core::Feld::ge: zeigen(s.feld, s.wert); break;
+        }
     }
 }

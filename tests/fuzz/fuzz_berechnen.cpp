@@ -2,6 +2,7 @@
 // One whole Berechnen on four arbitrary field texts, as pasted text can be:
 // every value it writes must agree with the high-precision reference, and a
 // report of the range must be due.
+#include "../geschrieben.hpp"
 #include "../reference.hpp"
 #include "core/berechnung.hpp"
 #include "core/numbers.hpp"
@@ -23,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::size_t i = 0; i < typed.size(); ++i)
         typed.at(i) = QString::fromUtf8(parts.value(static_cast<qsizetype>(i)));
 
-    const core::Ergebnis e = core::berechnen(typed);
+    const core::Ergebnis e = berechnen(typed);
     const reference::Results expected = reference::berechnen(typed);
     if (e.meldung) {
         // A report of a range fault is due only where a value lies beyond the double range.
