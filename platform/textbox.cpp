@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/textbox.hpp"
 
-#include "core/numbers.hpp"
 #include "platform/application.hpp"
 #include "platform/keys.hpp"
 
 #include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QDropEvent>
 #include <QFocusEvent>
 #include <QGuiApplication>
@@ -14,7 +15,6 @@
 #include <QKeyEvent>
 #include <QLocale>
 #include <QMenu>
-#include <QMetaMethod>
 #include <QMimeData>
 #include <QMouseEvent>
 
@@ -57,7 +57,11 @@ void TextBox::SetText(const QString& text)
     m_selStart = 0;
 }
 
-void TextBox::SetText(double zahl) { SetText(core::Str(zahl, locale())); }
+void TextBox::SetSelStart(int start)
+{
+    setCursorPosition(start);
+    m_selStart = cursorPosition();
+}
 
 void TextBox::SetEnabled(bool enabled) { setEnabled(enabled); }
 
@@ -152,29 +156,49 @@ void TextBox::mouseReleaseEvent(QMouseEvent* event)
 
 void TextBox::contextMenuEvent(QContextMenuEvent* event)
 {
-    GermanQtTexts();
-    QMenu* menu = createStandardContextMenu();
-    for (QAction* action : menu->actions()) {
-        if (takePasteFrom(action)) {
-            action->setObjectName(QStringLiteral("edit-paste"));
-            connect(action, &QAction::triggered, this,
-                    [this] { insertPasted(QClipboard::Clipboard); });
-        }
-    }
+    QMenu* menu = editMenu();
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(event->globalPos());
+    // Opened by a key, its first entry that can be chosen is active, so that
+    // screen readers name it at once.
+    if (event->reason() == QContextMenuEvent::Keyboard) {
+        const QList<QAction*> entries = menu->actions();
+        const auto first = std::ranges::find_if(
+            entries, [](const QAction* a) { return a->isEnabled() && !a->isSeparator(); });
+        if (first != entries.end())
+            menu->setActiveAction(*first);
+    }
 }
 
-bool TextBox::takePasteFrom(QAction* action)
+QMenu* TextBox::editMenu()
 {
-    // The menu's Paste is the entry Qt connects to paste(): by name in Qt 6.4,
-    // by member function in Qt 6.8. Its text is translated, so it tells nothing.
-    static const QMetaMethod paste =
-        staticMetaObject.method(staticMetaObject.indexOfSlot("paste()"));
-    const bool byName =
-        disconnect(action, QMetaMethod::fromSignal(&QAction::triggered), this, paste);
-    const bool byMember = disconnect(action, &QAction::triggered, this, &QLineEdit::paste);
-    return byName || byMember;
+    // QLineEdit's own entries and Qt's own German texts for them, from public
+    // slots alone; Paste goes through the same filter as the keyboard's text.
+    GermanQtTexts();
+    auto* menu = new QMenu(this);
+    const auto entry = [this, menu](const char* text, QKeySequence::StandardKey key, bool enabled,
+                                    auto slot) {
+        QAction* action = menu->addAction(QCoreApplication::translate("QLineEdit", text) + u'\t'
+                                          + QKeySequence(key).toString(QKeySequence::NativeText));
+        action->setEnabled(enabled);
+        connect(action, &QAction::triggered, this, slot);
+        return action;
+    };
+    const bool editable = !isReadOnly();
+    entry("&Undo", QKeySequence::Undo, editable && isUndoAvailable(), &QLineEdit::undo);
+    entry("&Redo", QKeySequence::Redo, editable && isRedoAvailable(), &QLineEdit::redo);
+    menu->addSeparator();
+    entry("Cu&t", QKeySequence::Cut, editable && hasSelectedText(), &QLineEdit::cut);
+    entry("&Copy", QKeySequence::Copy, hasSelectedText(), &QLineEdit::copy);
+    entry("&Paste", QKeySequence::Paste,
+          editable && !QGuiApplication::clipboard()->text().isEmpty(),
+          [this] { insertPasted(QClipboard::Clipboard); })
+        ->setObjectName(QStringLiteral("edit-paste"));
+    entry("Delete", QKeySequence::Delete, editable && hasSelectedText(), [this] { del(); });
+    menu->addSeparator();
+    entry("Select All", QKeySequence::SelectAll,
+          !text().isEmpty() && selectedText().size() != text().size(), &QLineEdit::selectAll);
+    return menu;
 }
 
 void TextBox::dropEvent(QDropEvent* event)
@@ -215,6 +239,13 @@ QString TextBox::filtered(const QString& characters)
 void TextBox::keyPressEvent(QKeyEvent* event)
 {
     m_keepFocusSelection = false;
+    // Shift+F10 opens the field's menu, as the menu key does.
+    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+        const QPoint at = cursorRect().center();
+        QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, at, mapToGlobal(at));
+        contextMenuEvent(&menuKey);
+        return;
+    }
     const std::optional<QString> typed = typedCharacters(*event);
     if (!typed) {
         QLineEdit::keyPressEvent(event);

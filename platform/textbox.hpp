@@ -4,6 +4,8 @@
 #include <QClipboard>
 #include <QLineEdit>
 
+class QMenu;
+
 #include <cstdint>
 
 namespace platform {
@@ -21,13 +23,13 @@ public:
     [[nodiscard]] QString Text() const;
     // Replaces the whole text and puts the caret back at its start.
     void SetText(const QString& text);
-    // Shows a number through the general number-to-text conversion.
-    void SetText(double zahl);
     void SetEnabled(bool enabled);
     // What screen readers call the field: its label's caption.
     [[nodiscard]] QString Name() const { return accessibleName(); }
     // Selects up to `length` characters from the current selection start.
     void SetSelLength(int length);
+    // Moves the selection start (the caret), also while the field has no focus.
+    void SetSelStart(int start);
     // A text that a click selects as a whole, so that typing replaces it.
     void SetMarker(const QString& marker);
 
@@ -51,8 +53,8 @@ private:
     // field's, and the lock shows in their background. Follows theme changes.
     void readableWhenLocked();
     [[nodiscard]] bool showsMarker() const;
-    // Whether a context-menu entry is Qt's Paste; if so, it no longer pastes.
-    [[nodiscard]] bool takePasteFrom(QAction* action);
+    // Undo, Redo, Cut, Copy, Paste, Delete and Select All, as Qt's own menu has them.
+    [[nodiscard]] QMenu* editMenu();
     // Inserts the clipboard's or the X selection's text, made fit for a field.
     void insertPasted(QClipboard::Mode mode);
 

@@ -38,6 +38,7 @@ private Q_SLOTS:
     void focusSelectsFromTheCaret();
     void focusComingBack_data();
     void focusComingBack();
+    void menuPastesAtTheCaret_data();
     void menuPastesAtTheCaret();
     void clickIntoAMarkerSelectsIt_data();
     void clickIntoAMarkerSelectsIt();
@@ -230,17 +231,37 @@ void TestEntry::focusComingBack()
     QCOMPARE(field.Text(), typed);
 }
 
+void TestEntry::menuPastesAtTheCaret_data()
+{
+    QTest::addColumn<int>("opened"); // by the mouse, the menu key, or Shift+F10
+    QTest::newRow("right click") << 0;
+    QTest::newRow("menu key") << 1;
+    QTest::newRow("Shift+F10") << 2;
+}
+
+// The same menu however it is opened, with Qt's German texts and shortcuts.
 void TestEntry::menuPastesAtTheCaret()
 {
+    QFETCH(int, opened);
     platform::TextBox& field = window().txt_an;
     field.setFocus();
     QTest::keyClicks(&field, u"125"_s);
     send(&field, {{Qt::Key_Home}});
     QGuiApplication::clipboard()->setText(u"9"_s);
-    QMenu* const menu = contextMenu(field, QContextMenuEvent::Mouse);
+    QMenu* menu = nullptr;
+    if (opened == 2) {
+        QTest::keyClick(&field, Qt::Key_F10, Qt::ShiftModifier);
+        menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    } else {
+        menu = contextMenu(field,
+                           opened == 0 ? QContextMenuEvent::Mouse : QContextMenuEvent::Keyboard);
+    }
     QVERIFY(menu != nullptr);
     QAction* const paste = pasteAction(*menu);
     QVERIFY(paste != nullptr);
+    QCOMPARE(paste->text(), u"Einf&ügen\tStrg+V"_s);
+    // Opened by a key, the first entry that can be chosen is active.
+    QCOMPARE(menu->activeAction() != nullptr, opened != 0);
     menu->close(); // as a chosen entry does, before it acts
     paste->trigger();
     QTest::keyClicks(&field, u"0"_s);
