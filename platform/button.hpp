@@ -5,8 +5,8 @@
 
 namespace platform {
 
-// A command button. Click comes from the mouse, from Space while it has the
-// focus, and from the access key marked with "&" in its caption.
+// A command button. Click comes from the mouse, from Space, Return and Enter
+// while it has the focus, and from the access key marked with "&" in its caption.
 class CommandButton final : public QPushButton {
     Q_OBJECT
 
@@ -19,6 +19,9 @@ public:
 
 Q_SIGNALS:
     void Click();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 } // namespace platform

@@ -7,6 +7,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QFontDatabase>
 #include <QHash>
 #include <QIcon>
@@ -120,6 +121,15 @@ void Form::Announce(const QString& message)
     m_announcement->hide();
     m_announcement->setAccessibleName(message);
     m_announcement->show();
+}
+
+void Form::AnnounceFocus()
+{
+    QWidget* const focused = focusWidget();
+    if (focused == nullptr || QApplication::activePopupWidget() != nullptr)
+        return;
+    QAccessibleEvent event(focused, QAccessible::Focus);
+    QAccessible::updateAccessibility(&event);
 }
 
 QString Form::LabelText(const QWidget& control) const

@@ -90,6 +90,9 @@ public:
 
     // Has screen readers say a short message at once, without moving the focus.
     void Announce(const QString& message);
+    // Tells screen readers again which control has the focus, where it stays
+    // on a control after a popup closes and Qt tells them nothing.
+    void AnnounceFocus();
 
 protected:
     virtual void Form_Load() {}

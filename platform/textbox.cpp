@@ -27,6 +27,7 @@ TextBox::TextBox(QWidget* parent)
     : QLineEdit(parent)
 {
     readableWhenLocked();
+    connect(this, &QLineEdit::textChanged, this, &TextBox::refuseWhileLocked);
 }
 
 void TextBox::readableWhenLocked()
@@ -52,9 +53,20 @@ QString TextBox::Text() const { return text(); }
 
 void TextBox::SetText(const QString& text)
 {
+    m_lockedText = text;
     setText(text);
     setCursorPosition(0);
     m_selStart = 0;
+}
+
+void TextBox::refuseWhileLocked()
+{
+    // Qt's accessibility bridge writes into a read-only field as well; only
+    // the program may change what a locked field shows.
+    if (isReadOnly() && text() != m_lockedText) {
+        setText(m_lockedText);
+        setCursorPosition(0);
+    }
 }
 
 void TextBox::SetSelStart(int start)
@@ -63,7 +75,19 @@ void TextBox::SetSelStart(int start)
     m_selStart = cursorPosition();
 }
 
-void TextBox::SetEnabled(bool enabled) { setEnabled(enabled); }
+void TextBox::SetEnabled(bool enabled)
+{
+    // Locked, a field is read-only for every path (screen readers are told
+    // so), takes no focus, shows its text from the start, and drops its
+    // outline: the lock shows in the field's shape, not only in its fill.
+    m_lockedText = text();
+    setReadOnly(!enabled);
+    setFocusPolicy(enabled ? Qt::StrongFocus : Qt::NoFocus);
+    setFrame(enabled);
+    if (!enabled)
+        SetSelStart(0);
+    setEnabled(enabled);
+}
 
 void TextBox::SetSelLength(int length)
 {

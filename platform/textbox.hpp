@@ -23,6 +23,7 @@ public:
     [[nodiscard]] QString Text() const;
     // Replaces the whole text and puts the caret back at its start.
     void SetText(const QString& text);
+    // A disabled field shows its text but takes neither focus nor input.
     void SetEnabled(bool enabled);
     // What screen readers call the field: its label's caption.
     [[nodiscard]] QString Name() const { return accessibleName(); }
@@ -53,6 +54,8 @@ private:
     // field's, and the lock shows in their background. Follows theme changes.
     void readableWhenLocked();
     [[nodiscard]] bool showsMarker() const;
+    // Puts back what the program wrote when anything else changes a locked field.
+    void refuseWhileLocked();
     // Undo, Redo, Cut, Copy, Paste, Delete and Select All, as Qt's own menu has them.
     [[nodiscard]] QMenu* editMenu();
     // Inserts the clipboard's or the X selection's text, made fit for a field.
@@ -62,7 +65,8 @@ private:
     [[nodiscard]] QString filtered(const QString& characters);
 
     QString m_marker;
-    int m_selStart = 0; // the selection start, kept while the field has no focus
+    QString m_lockedText; // what a locked field shows
+    int m_selStart = 0;   // the selection start, kept while the field has no focus
     bool m_keepFocusSelection = false;
     // The focus left for this field's own menu or another window, and comes
     // back without the user having moved it.

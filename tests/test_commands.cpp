@@ -121,12 +121,16 @@ void TestCommands::showsWhatTheCalculationDecides()
     QVERIFY(locked());
 }
 
+// Results show the locale's separator; copies use it throughout, typed values too.
 void TestCommands::germanLocaleShowsDecimalComma()
 {
     window().setLocale(QLocale(QLocale::German, QLocale::Germany));
-    enter({"30", "5", "?", "?"});
+    enter({"30", "0.5", "?", "?"});
     window().cmd_rechnen.click();
-    QCOMPARE(texts(), QStringList({"30", "5", "2,8868", "5,7735"}));
+    QCOMPARE(texts(), QStringList({"30", "0.5", "0,2887", "0,5774"}));
+    QTest::keyClick(&window(), Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(),
+             u"Winkel (alpha)\t30\nAnkathete\t0,5\nGegenkathete\t0,2887\nHypotenuse\t0,5774\n"_s);
 }
 
 // The module's shared variables as the procedures leave them: pi from
@@ -157,14 +161,20 @@ void TestCommands::successLocksUntilNeu()
     QVERIFY(locked());
     QVERIFY(window().cmd_neu.isEnabled());
     QVERIFY(window().cmd_ende.isEnabled());
-    QCOMPARE(window().txt_ge.toolTip(), u"Rechtsklick: Werte oder Rechenweg kopieren"_s);
+    QCOMPARE(window().txt_ge.toolTip(), u"2.8868\nRechtsklick: Werte oder Rechenweg kopieren"_s);
 
     // A locked field takes no keys, and a locked Berechnen cannot be clicked,
     // not even by its access key.
     QTest::keyClicks(&window().txt_an, u"7"_s);
     QCOMPARE(window().txt_an.Text(), u"5"_s);
+    // Alt+N, pressed after it, clicks Neu the same way: once that has
+    // arrived, a click of Berechnen would have too.
+    const QSignalSpy rechnen(&window().cmd_rechnen, &platform::CommandButton::Click);
+    QSignalSpy neu(&window().cmd_neu, &platform::CommandButton::Click);
     QTest::keyClick(&window(), Qt::Key_B, Qt::AltModifier);
-    QTest::qWait(150);
+    QTest::keyClick(&window(), Qt::Key_N, Qt::AltModifier);
+    QVERIFY(neu.wait(1000) || neu.size() == 1);
+    QCOMPARE(rechnen.size(), 0);
     QVERIFY(reports().empty());
 
     window().cmd_neu.click();
@@ -238,19 +248,30 @@ void TestCommands::accessKeysClickTheButtons_data()
 {
     QTest::addColumn<QString>("button");
     QTest::addColumn<int>("key");
-    QTest::newRow("Alt+B") << u"cmd_rechnen"_s << int(Qt::Key_B);
-    QTest::newRow("Alt+N") << u"cmd_neu"_s << int(Qt::Key_N);
-    QTest::newRow("Alt+E") << u"cmd_ende"_s << int(Qt::Key_E);
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<bool>("focused"); // the key goes to the button itself, else to a field
+    QTest::newRow("Alt+B") << u"cmd_rechnen"_s << int(Qt::Key_B) << int(Qt::AltModifier) << false;
+    QTest::newRow("Alt+N") << u"cmd_neu"_s << int(Qt::Key_N) << int(Qt::AltModifier) << false;
+    QTest::newRow("Alt+E") << u"cmd_ende"_s << int(Qt::Key_E) << int(Qt::AltModifier) << false;
+    // A focused button takes Space, Return and the keypad's Enter.
+    QTest::newRow("Space on Neu") << u"cmd_neu"_s << int(Qt::Key_Space) << 0 << true;
+    QTest::newRow("Return on Neu") << u"cmd_neu"_s << int(Qt::Key_Return) << 0 << true;
+    QTest::newRow("Enter on Berechnen")
+        << u"cmd_rechnen"_s << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << true;
 }
 
 void TestCommands::accessKeysClickTheButtons()
 {
     QFETCH(QString, button);
     QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(bool, focused);
     auto* target = window().findChild<platform::CommandButton*>(button);
     QVERIFY(target != nullptr);
     QSignalSpy clicks(target, &platform::CommandButton::Click);
-    QTest::keyClick(&window().txt_winkel, static_cast<Qt::Key>(key), Qt::AltModifier);
+    QWidget* const receiver = focused ? static_cast<QWidget*>(target) : &window().txt_winkel;
+    receiver->setFocus();
+    QTest::keyClick(receiver, static_cast<Qt::Key>(key), Qt::KeyboardModifiers(modifiers));
     QVERIFY(clicks.wait(1000) || clicks.size() == 1);
     QCOMPARE(clicks.size(), 1);
 }
@@ -329,13 +350,18 @@ void TestCommands::neuIsAnnounced()
     QCOMPARE(announcement->size(), QSize(1, 1));
 }
 
+namespace {
+// A chosen entry from here on is the submenu's entry (chosen - einzeln).
+constexpr int einzeln = 10;
+} // namespace
+
 void TestCommands::copyingValues_data()
 {
     QTest::addColumn<bool>("result"); // Berechnen first, or still editing
     QTest::addColumn<QString>("how");
     QTest::addColumn<QString>("control");
     QTest::addColumn<QStringList>("menu"); // the menu's entries, with their shortcuts
-    QTest::addColumn<int>("chosen");       // the entry chosen
+    QTest::addColumn<int>("chosen");       // the entry chosen, or the submenu's entry after Right
     QTest::addColumn<QString>("copied");
     QTest::addColumn<QString>("heard"); // what screen readers are told
     const QString all =
@@ -344,7 +370,7 @@ void TestCommands::copyingValues_data()
     const QString solution = core::rechenweg(input, berechnen(input), QLocale::c());
     // Qt's German key names, as the menu shows them.
     const QStringList two{u"Alle Werte kopieren\tStrg+C"_s,
-                          u"Rechenweg kopieren\tStrg+Umschalt+C"_s};
+                          u"Rechenweg kopieren\tStrg+Umschalt+C"_s, u"Einen Wert kopieren"_s};
     const QStringList three = QStringList{u"Wert kopieren"_s} + two;
     const QString alleKopiert = u"Alle Werte kopiert"_s;
     const QString rechenwegKopiert = u"Rechenweg kopiert"_s;
@@ -363,13 +389,14 @@ void TestCommands::copyingValues_data()
         << true << u"menu key"_s << u"cmd_neu"_s << two << 0 << all << alleKopiert;
     QTest::newRow("Shift+F10 on Neu, Rechenweg")
         << true << u"Shift+F10"_s << u"cmd_neu"_s << two << 1 << solution << rechenwegKopiert;
+    // Any one value by keyboard alone, from the submenu that names them.
+    QTest::newRow("Shift+F10 on Neu, one value") << true << u"Shift+F10"_s << u"cmd_neu"_s << two
+                                                 << einzeln + 2 << u"2.8868"_s << u"Wert kopiert"_s;
     // While editing, the fields keep their own menu and the shortcuts do nothing.
     QTest::newRow("Ctrl+C while editing") << false << u"Ctrl+C"_s << u"txt_winkel"_s
                                           << QStringList{} << 0 << u"before"_s << QString();
     QTest::newRow("Ctrl+Shift+C while editing") << false << u"Ctrl+Shift+C"_s << u"txt_winkel"_s
                                                 << QStringList{} << 0 << u"before"_s << QString();
-    QTest::newRow("Shift+F10 while editing") << false << u"Shift+F10"_s << u"txt_winkel"_s
-                                             << QStringList{} << 0 << u"before"_s << QString();
 }
 
 void TestCommands::copyingValues()
@@ -408,15 +435,28 @@ void TestCommands::copyingValues()
         for (QAction* action : popup->actions()) {
             if (!action->isVisible())
                 continue;
-            const QString keys = action->shortcut().toString(QKeySequence::NativeText);
-            items << (keys.isEmpty() ? action->text() : action->text() + u'\t' + keys);
+            items << action->text();
             shown << action;
         }
         QCOMPARE(items, menu);
         // Opened by the keyboard, the first entry is active, so screen readers name it.
         QCOMPARE(popup->activeAction(), how == u"right click" ? nullptr : shown.front());
-        popup->setActiveAction(shown.at(chosen));
-        QTest::keyClick(popup, Qt::Key_Return);
+        QMenu* entries = popup;
+        if (chosen >= einzeln) {
+            popup->setActiveAction(shown.back());
+            QTest::keyClick(popup, Qt::Key_Right);
+            entries = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QVERIFY(entries != popup.data());
+            QStringList values;
+            for (const QAction* action : entries->actions())
+                values << action->text();
+            QCOMPARE(values, QStringList({u"Winkel alpha\t30"_s, u"Ankathete\t5"_s,
+                                          u"Gegenkathete\t2.8868"_s, u"Hypotenuse\t5.7735"_s}));
+            entries->setActiveAction(entries->actions().at(chosen - einzeln));
+        } else {
+            popup->setActiveAction(shown.at(chosen));
+        }
+        QTest::keyClick(entries, Qt::Key_Return);
         QVERIFY(!popup->isVisible());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(popup != nullptr); // still there for a screen reader reading its entry

@@ -5,7 +5,9 @@
 # second time, and fails unless the two are the same byte for byte. Then
 # checks it as a Debian maintainer would: lintian, hardening-check, the files
 # it installs, its documentation, manual page, desktop entry and AppStream
-# record; and starts the installed program on a real X server.
+# record; and starts the installed program on a real X server. With
+# DREIECK_PACKAGE_OUT set, the checked package is left in that folder, so that
+# whoever installs it next need not build it a third time.
 set -euo pipefail
 source_dir=$(cd "$(dirname "$0")/.." && pwd)
 id=de.dreieckrechner.Dreieckrechner
@@ -13,11 +15,10 @@ scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
 
-build() { # FOLDER: a copy of the source without builds, packaged there
+build() { # FOLDER: a copy of the source without builds, packaged there by the README's command
     mkdir -p "$1"
     tar -C "$source_dir" --exclude='./build' --exclude='./build-*' --exclude='./.cache' -cf - . | tar -C "$1" -xf -
-    if ! (cd "$1" && cmake --preset package && cmake --build --preset package \
-            && cd build-package && cpack) >"$1.log" 2>&1; then
+    if ! (cd "$1" && scripts/package) >"$1.log" 2>&1; then
         tail -n 40 "$1.log"
         return 1
     fi
@@ -99,3 +100,8 @@ cd "$source_dir"
 DREIECKRECHNER="$root/usr/bin/dreieckrechner" DESKTOP_FILE="$root/usr/share/applications/$id.desktop" \
     /usr/bin/python3 -W ignore tests/x11_calculator.py Calculator.test_0_window_class_names_the_menu_entry \
     Calculator.test_1_typing_and_berechnen_by_access_key
+
+if [ -n "${DREIECK_PACKAGE_OUT:-}" ]; then
+    mkdir -p "$DREIECK_PACKAGE_OUT"
+    cp "$deb" "$DREIECK_PACKAGE_OUT/"
+fi

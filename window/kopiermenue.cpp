@@ -9,29 +9,59 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLocale>
 #include <QMenu>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// A menu entry's text with its keys as the screen shows them ("Strg+C"):
+// the entry carries no shortcut of its own, which screen readers would
+// otherwise be given in English ("Ctrl+C").
+QString mitTasten(const QString& text, const QAction& kurzbefehl)
+{
+    return text + u'\t' + kurzbefehl.shortcut().toString(QKeySequence::NativeText);
+}
+
+} // namespace
 
 Kopiermenue::Kopiermenue(platform::Form& fenster, const std::array<platform::TextBox*, 4>& felder)
     : QObject(&fenster)
     , m_fenster(fenster)
     , m_felder(felder)
     , m_menue(new QMenu(&fenster))
+    , m_einzeln(new QMenu(u"Einen Wert kopieren"_s, m_menue))
     , m_wert(new QAction(u"Wert kopieren"_s, this))
-    , m_alle(new QAction(u"Alle Werte kopieren"_s, this))
-    , m_rechenweg(new QAction(u"Rechenweg kopieren"_s, this))
+    , m_alle(new QAction(this))
+    , m_rechenweg(new QAction(this))
     , m_oeffnen(new QAction(this))
 {
     m_alle->setShortcut(QKeySequence::Copy);
     m_rechenweg->setShortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_C);
     m_oeffnen->setShortcut(Qt::SHIFT | Qt::Key_F10);
     fenster.addActions({m_alle, m_rechenweg, m_oeffnen});
-    m_menue->addActions({m_wert, m_alle, m_rechenweg});
+    m_menue->setAccessibleName(u"Ergebnisse kopieren"_s);
     m_menue->installEventFilter(this);
+    m_einzeln->installEventFilter(this);
+    m_menue->addAction(m_wert);
+    connect(m_menue->addAction(QString()), &QAction::triggered, m_alle, &QAction::trigger);
+    connect(m_menue->addAction(QString()), &QAction::triggered, m_rechenweg, &QAction::trigger);
+    m_menue->addMenu(m_einzeln);
+    for (std::size_t i = 0; i < m_felder.size(); ++i) {
+        m_einzelwerte.at(i) = m_einzeln->addAction(QString());
+        connect(m_einzelwerte.at(i), &QAction::triggered, this,
+                [this, i] { kopieren(wert(*m_felder.at(i)), u"Wert kopiert"_s); });
+    }
+    // Closed without a choice, the menu leaves the focus where it was; Qt
+    // tells screen readers nothing of that, so the window says where it is.
+    connect(m_menue, &QMenu::aboutToHide, &fenster, &platform::Form::AnnounceFocus,
+            Qt::QueuedConnection);
 
-    connect(m_wert, &QAction::triggered, this,
-            [this] { kopieren(m_wert_text, u"Wert kopiert"_s); });
+    connect(m_wert, &QAction::triggered, this, [this] {
+        if (m_geklickt != nullptr)
+            kopieren(wert(*m_geklickt), u"Wert kopiert"_s);
+    });
     connect(m_alle, &QAction::triggered, this,
             [this] { kopieren(werte(), u"Alle Werte kopiert"_s); });
     connect(m_rechenweg, &QAction::triggered, this,
@@ -50,9 +80,10 @@ void Kopiermenue::freigeben(const QString& rechenweg)
     m_rechenweg_text = rechenweg;
     for (QAction* action : {m_alle, m_rechenweg, m_oeffnen})
         action->setEnabled(true);
-    // Locked fields say how to take their values along, to whoever points at them.
+    // Locked fields show their whole value, and how to take it along, to
+    // whoever points at them.
     for (platform::TextBox* feld : m_felder)
-        feld->setToolTip(u"Rechtsklick: Werte oder Rechenweg kopieren"_s);
+        feld->setToolTip(feld->Text() + u"\nRechtsklick: Werte oder Rechenweg kopieren"_s);
 }
 
 void Kopiermenue::sperren()
@@ -69,10 +100,15 @@ bool Kopiermenue::frei() const { return m_alle->isEnabled(); }
 void Kopiermenue::oeffnen(const QPoint& wo, const platform::TextBox* feld, bool von_tastatur)
 {
     platform::GermanQtTexts(); // the shortcuts' key names: "Strg", "Umschalt"
-    m_wert_text = feld != nullptr ? feld->Text() : QString();
+    const QList<QAction*> eintraege = m_menue->actions();
+    eintraege.at(1)->setText(mitTasten(u"Alle Werte kopieren"_s, *m_alle));
+    eintraege.at(2)->setText(mitTasten(u"Rechenweg kopieren"_s, *m_rechenweg));
+    for (std::size_t i = 0; i < m_felder.size(); ++i)
+        m_einzelwerte.at(i)->setText(m_felder.at(i)->Name() + u'\t' + wert(*m_felder.at(i)));
+    m_geklickt = feld;
     m_wert->setVisible(feld != nullptr);
     m_menue->popup(wo);
-    m_menue->setActiveAction(von_tastatur ? m_alle : nullptr);
+    m_menue->setActiveAction(von_tastatur ? eintraege.at(1) : nullptr);
 }
 
 // An entry chosen by key copies while the menu is still open, then the menu
@@ -80,11 +116,12 @@ void Kopiermenue::oeffnen(const QPoint& wo, const platform::TextBox* feld, bool 
 // (QMenu itself closes first and then triggers the entry.)
 bool Kopiermenue::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_menue && event->type() == QEvent::KeyPress) {
+    auto* const menue = qobject_cast<QMenu*>(watched);
+    if (menue != nullptr && event->type() == QEvent::KeyPress) {
         const int key = static_cast<const QKeyEvent*>(event)->key();
-        QAction* const gewaehlt = m_menue->activeAction();
+        QAction* const gewaehlt = menue->activeAction();
         if ((key == Qt::Key_Return || key == Qt::Key_Enter) && gewaehlt != nullptr
-            && gewaehlt->isEnabled()) {
+            && gewaehlt->isEnabled() && gewaehlt->menu() == nullptr) {
             gewaehlt->trigger();
             m_menue->close();
             return true;
@@ -93,11 +130,17 @@ bool Kopiermenue::eventFilter(QObject* watched, QEvent* event)
     return QObject::eventFilter(watched, event);
 }
 
+QString Kopiermenue::wert(const platform::TextBox& feld) const
+{
+    QString text = feld.Text();
+    return text.replace(u'.', m_fenster.locale().decimalPoint());
+}
+
 QString Kopiermenue::werte() const
 {
     QString zeilen;
     for (const platform::TextBox* feld : m_felder)
-        zeilen += m_fenster.LabelText(*feld) + u'\t' + feld->Text() + u'\n';
+        zeilen += m_fenster.LabelText(*feld) + u'\t' + wert(*feld) + u'\n';
     return zeilen;
 }
 

@@ -3,11 +3,12 @@
 
 // Taking the results along while they are shown: Ctrl+C copies every field's
 // value, Ctrl+Shift+C the worked solution, and a menu (a right click on a
-// locked field, or the menu key and Shift+F10 where the focus is) one value,
-// all of them or the worked solution. The menu's entries are the shortcuts'
-// own actions, so it shows their keys. Every copy is confirmed to screen
-// readers, and the menu lives as long as the window: a screen reader still
-// reading the chosen entry finds it there.
+// locked field, or the menu key and Shift+F10 wherever the focus is) the
+// clicked field's value, all of them, the worked solution, or any one value
+// from a submenu that names the four quantities. Each entry shows its keys in
+// its text, so that screen readers say them as the screen shows them. Every
+// copy is confirmed to screen readers, and the menu lives as long as the
+// window: a screen reader still reading the chosen entry finds it there.
 
 #include <QObject>
 #include <QString>
@@ -39,7 +40,7 @@ public:
     // that screen readers name it.
     void oeffnen(const QPoint& wo, const platform::TextBox* feld, bool von_tastatur);
 
-    // Every field as a line "label<Tab>text", in tab order.
+    // Every field as a line "label<Tab>value", in tab order.
     [[nodiscard]] QString werte() const;
 
 protected:
@@ -47,14 +48,19 @@ protected:
 
 private:
     void kopieren(const QString& text, const QString& bestaetigung);
+    // A field's value as copied: its text with the locale's decimal separator.
+    [[nodiscard]] QString wert(const platform::TextBox& feld) const;
 
     platform::Form& m_fenster;
     std::array<platform::TextBox*, 4> m_felder;
     QMenu* m_menue;
+    QMenu* m_einzeln; // one entry a field
     QAction* m_wert;
-    QAction* m_alle;      // Ctrl+C
-    QAction* m_rechenweg; // Ctrl+Shift+C
-    QAction* m_oeffnen;   // Shift+F10
-    QString m_wert_text;
+    std::array<QAction*, 4> m_einzelwerte{};
+    // The window's shortcuts: Ctrl+C, Ctrl+Shift+C, Shift+F10.
+    QAction* m_alle;
+    QAction* m_rechenweg;
+    QAction* m_oeffnen;
+    const platform::TextBox* m_geklickt = nullptr;
     QString m_rechenweg_text;
 };
