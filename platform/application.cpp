@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/application.hpp"
 
+#include "platform/contrast.hpp"
 #include "platform/form.hpp"
 
 #include <QLibraryInfo>
@@ -21,6 +22,8 @@ void prepare()
     // they take the window's; with the window's face as the program's own,
     // no second face is loaded for that.
     QApplication::setFont(fontFor(dialogFont));
+    // The desktop's style and colours, mended where they fall short (owned by the application).
+    QApplication::setStyle(new ReadableStyle);
 }
 
 std::jthread readFontConfiguration()

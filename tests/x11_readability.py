@@ -1,7 +1,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""The results in the locked fields, as the eye sees them on a real X server,
-in the theme named on the command line: light (Qt's own) or dark (GTK's
-Adwaita dark through Qt's GTK platform theme)."""
+"""What the eye sees on a real X server, measured from screenshot pixels as a
+test lab does, in the theme named on the command line: light (Qt's own),
+dark (GTK's Adwaita dark through Qt's GTK platform theme) or light at 200 %.
+Text at 4.5:1, the edges of fields and buttons and the focus ring at 3:1
+against what lies next to them, in the window, the menu and the message box."""
 
 import os
 import subprocess
@@ -13,10 +15,12 @@ sys.path.insert(0, os.path.dirname(__file__))
 from xsession import Session, wait_for  # noqa: E402
 
 PROGRAM = os.environ.get("DREIECKRECHNER", "build/dreieckrechner")
-THEMES = {"light": {},
-          # GTK's own accessibility bridge would hide the program from AT-SPI.
-          "dark": {"QT_QPA_PLATFORMTHEME": "gtk3", "GTK_THEME": "Adwaita:dark", "NO_AT_BRIDGE": "1"}}
+# GTK's own accessibility bridge would hide the program from AT-SPI.
+DARK = {"QT_QPA_PLATFORMTHEME": "gtk3", "GTK_THEME": "Adwaita:dark", "NO_AT_BRIDGE": "1"}
+THEMES = {"light": {}, "dark": DARK, "light200": {"QT_SCALE_FACTOR": "2"}}
 THEME = sys.argv.pop(1) if len(sys.argv) > 1 else "light"
+# AT-SPI gives Qt's logical coordinates; the screen has this many pixels to each.
+SCALE = int(THEMES[THEME].get("QT_SCALE_FACTOR", "1"))
 
 
 def luminance(colour):
@@ -33,41 +37,136 @@ def contrast(a, b):
     return (light + 0.05) / (dark + 0.05)
 
 
-class ReadableResults(unittest.TestCase):
-    """Locked fields show the results: their text must read at WCAG AA
-    contrast, while the lock stays visible."""
+def hex_colour(c):
+    return "#%02x%02x%02x" % c
 
-    def pixels(self, session, field):
-        """The colours inside a field's frame, as the screen shows them."""
-        e = field.queryComponent().getExtents(0)
-        crop = f"{e.width - 6}x{e.height - 6}+{e.x + 3}+{e.y + 3}"
-        shot = subprocess.run(["import", "-window", "root", "-crop", crop, "+repage", "png:-"], env=session.env,
-                              check=True, capture_output=True).stdout
+
+class Screen:
+    """One screenshot, read pixel by pixel."""
+
+    def __init__(self, session):
+        png = subprocess.run(["import", "-window", "root", "png:-"], env=session.env, check=True,
+                             capture_output=True).stdout
         # Raw 8-bit RGB: the same bytes from every ImageMagick, whatever colour
         # type it detects in the shot (its text listing varies by version).
-        rgb = subprocess.run(["convert", "png:-", "-depth", "8", "rgb:-"], input=shot, check=True,
-                             capture_output=True).stdout
-        return [tuple(rgb[i:i + 3]) for i in range(0, len(rgb), 3)]
+        self.rgb = subprocess.run(["convert", "png:-", "-depth", "8", "rgb:-"], input=png, check=True,
+                                  capture_output=True).stdout
+        self.width = int(session.xdotool("getdisplaygeometry").split()[0])
 
-    def test_locked_results_read_well(self):
+    def at(self, x, y):
+        i = (y * self.width + x) * 3
+        return tuple(self.rgb[i:i + 3])
+
+    def box(self, x, y, w, h):
+        return [self.at(x + i, y + j) for j in range(h) for i in range(w)]
+
+
+def extents(accessible):
+    e = accessible.queryComponent().getExtents(0)
+    return e.x * SCALE, e.y * SCALE, e.width * SCALE, e.height * SCALE
+
+
+class Readable(unittest.TestCase):
+
+    def edge(self, screen, accessible, what, ratio=3.0):
+        """The control's left edge, across its middle: the most distinct pixel
+        there against the window outside and against what lies inside it."""
+        x, y, w, h = extents(accessible)
+        row = [screen.at(x + i, y + h // 2) for i in range(-3, 4 * SCALE)]
+        outside = row[0]
+        line = max(range(1, 3 + 2 * SCALE), key=lambda i: contrast(row[i], outside))
+        inside = row[line + 1]
+        while inside == row[line] and line + 2 < len(row):  # a ring wider than one pixel
+            line += 1
+            inside = row[line + 1]
+        found = (f"{what}: {hex_colour(row[line])} against {hex_colour(outside)} outside, "
+                 f"{hex_colour(inside)} inside")
+        print(f"{found}: {contrast(row[line], outside):.2f}:1, {contrast(row[line], inside):.2f}:1")
+        self.assertGreaterEqual(contrast(row[line], outside), ratio, found)
+        self.assertGreaterEqual(contrast(row[line], inside), ratio, found)
+        return row[line]
+
+    def highlighted_text(self, pixels, what, highlight=None):
+        """Text on the highlight, which is the commonest colour that is not the background."""
+        counts = Counter(pixels).most_common(2)
+        if highlight is None:
+            highlight = counts[1][0]
+        text = max(pixels, key=lambda p: contrast(p, highlight))
+        found = f"{what}: {hex_colour(text)} on {hex_colour(highlight)}"
+        print(f"{found}: {contrast(text, highlight):.2f}:1")
+        self.assertGreaterEqual(contrast(text, highlight), 4.5, found)
+        return highlight
+
+    def test_contrast(self):
         with Session(PROGRAM, {"LC_ALL": "de_DE.UTF-8", **THEMES[THEME]}) as s:
-            field = s.control("Gegenkathete", "text")
-            editable = Counter(self.pixels(s, field)).most_common(1)[0][0]
+            angle = s.control("Winkel alpha", "text")
+            opposite = s.control("Gegenkathete", "text")
+            wait_for(lambda: Session.focused(angle), "the focus in the angle field")
+            # Selected text with horizontal strokes: text hinted only vertically, as GTK's
+            # desktops have it, has no fully covered pixel in an upright or curved stroke.
+            s.type("77")
+            s.key("Home", "shift+End")
+            wait_for(lambda: angle.queryText().getNSelections() == 1, "the text selected")
+            screen = Screen(s)
+            self.edge(screen, opposite, "field")
+            self.edge(screen, s.control("Berechnen", "push button"), "button")
+            self.edge(screen, angle, "focused field")
+            x, y, w, h = extents(angle)
+            highlight = self.highlighted_text(screen.box(x + 3 * SCALE, y + 3 * SCALE, w // 2, h - 6 * SCALE),
+                                              "selected text")
+            editable = Counter(screen.box(*extents(opposite))).most_common(1)[0][0]
+
             s.type("30")
             s.key("Tab")
             s.type("5")
             s.key("alt+b")
-            wait_for(lambda: Session.text_of(field) == "2,8868", "the result")
-            self.assertFalse(Session.enabled(field))
+            wait_for(lambda: Session.text_of(opposite) == "2,8868", "the result")
+            neu = s.control("Neu", "push button")
+            wait_for(lambda: Session.focused(neu), "the focus on Neu")
 
             def locked_look():
-                pixels = self.pixels(s, field)
-                return pixels if Counter(pixels).most_common(1)[0][0] != editable else None
+                shot = Screen(s)
+                pixels = shot.box(*extents(opposite))
+                return shot if Counter(pixels).most_common(1)[0][0] != editable else None
 
-            pixels = wait_for(locked_look, "a locked field to look different from an editable one")
+            screen = wait_for(locked_look, "a locked field to look different from an editable one")
+            self.edge(screen, neu, "focused button")
+            # A locked result reads as well as a typed value, and shows its lock by shape as
+            # well as fill: it has no outline.
+            x, y, w, h = extents(opposite)
+            pixels = screen.box(x + 3, y + 3, w - 6, h - 6)
             background = Counter(pixels).most_common(1)[0][0]
             text = max(pixels, key=lambda p: contrast(p, background))
             self.assertGreaterEqual(contrast(text, background), 4.5, f"{text} on {background}")
+            window = screen.at(x - 3, y + h // 2)
+            edge = [screen.at(x + i, y + h // 2) for i in range(-2, 3)]
+            self.assertLess(max(contrast(p, window) for p in edge), 1.5, "a locked field draws no outline")
+
+            # The copy menu, opened by key, its first entry highlighted.
+            s.key("shift+F10")
+            s.wait_popup()
+            nx, ny, nw, nh = extents(neu)
+
+            def menu_drawn():
+                pixels = Screen(s).box(nx + nw // 2, ny + nh // 2, 150 * SCALE, 60 * SCALE)
+                return pixels if sum(p == highlight for p in pixels) > 200 * SCALE * SCALE else None
+
+            pixels = wait_for(menu_drawn, "the menu with its highlighted entry")
+            band = [p for p in pixels if p == highlight or contrast(p, highlight) > 1.5]
+            self.highlighted_text(band, "highlighted menu entry", highlight)
+            s.key("Escape")
+
+            # The message box: its OK button has the focus.
+            s.key("alt+n")
+            wait_for(lambda: Session.text_of(opposite) == "?", "Neu")
+            s.key("alt+b")
+            box = wait_for(lambda: next((w for w in s.top_levels() if w.name == "Eingabefehler"), None),
+                           "the error box")
+            import pyatspi
+            ok = pyatspi.findDescendant(box, lambda a: Session.has_role(a, "push button"))
+            wait_for(lambda: Session.focused(ok), "the focus on OK")
+            self.edge(Screen(s), ok, "focused button in the message box")
+            s.key("Return")
 
 
 if __name__ == "__main__":

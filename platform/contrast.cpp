@@ -1,0 +1,129 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/contrast.hpp"
+
+#include <QPainter>
+#include <QPalette>
+#include <QStyleOption>
+
+#include <algorithm>
+#include <cmath>
+
+namespace platform {
+namespace {
+
+// Somewhat above the thresholds, so that anti-aliased edges reach them too.
+constexpr double textRatio = 4.8;
+constexpr double boundaryRatio = 3.2;
+
+double luminance(const QColor& colour)
+{
+    const auto linear = [](float channel) {
+        constexpr double knee = 0.04045;
+        return channel <= knee ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF())
+           + 0.0722 * linear(colour.blueF());
+}
+
+QColor mixed(const QColor& a, const QColor& b, double t)
+{
+    const auto channel = [t](float x, float y) { return static_cast<float>(x + (y - x) * t); };
+    return QColor::fromRgbF(channel(a.redF(), b.redF()), channel(a.greenF(), b.greenF()),
+                            channel(a.blueF(), b.blueF()));
+}
+
+// Black or white, whichever stands further from `colour`.
+QColor extreme(const QColor& colour)
+{
+    return contrastRatio(colour, Qt::black) >= contrastRatio(colour, Qt::white) ? Qt::black
+                                                                                : Qt::white;
+}
+
+struct Outline {
+    QColor boundary; // a field's or button's edge
+    QColor focus;    // the focus ring
+};
+
+// The colours a control's edge needs against the window around it and what
+// lies just inside it: a field's base; a button's fill, which Fusion draws
+// somewhat lighter than the palette's button colour, and its faint inner line.
+Outline outlineFor(const QPalette& palette, bool field)
+{
+    const QColor window = palette.color(QPalette::Window);
+    constexpr int buttonFill = 125;    // percent
+    constexpr double innerLine = 0.12; // white over the fill
+    const QColor fill =
+        field ? palette.color(QPalette::Base) : palette.color(QPalette::Button).lighter(buttonFill);
+    const QColor inside = field ? fill : mixed(fill, Qt::white, innerLine);
+    // Fusion's own outline colour, and its focus ring's, as starting points.
+    const QColor outline = window.darker(140);
+    const QColor highlight = palette.color(QPalette::Highlight);
+    return {reaching(outline, palette.color(QPalette::WindowText), boundaryRatio,
+                     {window, fill, inside}),
+            reaching(highlight, extreme(window), boundaryRatio, {window, fill, inside})};
+}
+
+void drawRounded(QPainter& painter, const QRectF& rect, const QColor& colour, double radius)
+{
+    painter.setPen(QPen(colour, 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRoundedRect(rect, radius, radius);
+}
+
+} // namespace
+
+double contrastRatio(const QColor& a, const QColor& b)
+{
+    constexpr double flare = 0.05;
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + flare) / (std::min(la, lb) + flare);
+}
+
+QColor reaching(const QColor& from, const QColor& towards, double ratio,
+                std::initializer_list<QColor> against)
+{
+    constexpr int steps = 50;
+    for (int step = 0; step <= steps; ++step) {
+        const QColor colour = mixed(from, towards, static_cast<double>(step) / steps);
+        if (std::ranges::all_of(against,
+                                [&](const QColor& c) { return contrastRatio(colour, c) >= ratio; }))
+            return colour;
+    }
+    return towards;
+}
+
+void ReadableStyle::polish(QPalette& palette)
+{
+    QProxyStyle::polish(palette);
+    // Selected text, and the highlighted entry of a menu, on the highlight.
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        const QColor text = palette.color(group, QPalette::HighlightedText);
+        const QColor highlight = palette.color(group, QPalette::Highlight);
+        palette.setColor(group, QPalette::Highlight,
+                         reaching(highlight, extreme(text), textRatio, {text}));
+    }
+}
+
+void ReadableStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
+                                  QPainter* painter, const QWidget* widget) const
+{
+    QProxyStyle::drawPrimitive(element, option, painter, widget);
+    const bool field = element == PE_FrameLineEdit;
+    const bool button = element == PE_PanelButtonCommand;
+    if ((!field && !button) || !(option->state & State_Enabled))
+        return;
+    // Over the desktop style's own edge, on the same line; the focus ring two pixels wide.
+    const QPalette& palette = option->palette;
+    const Outline colours = outlineFor(palette, field);
+    const bool focused = (option->state & State_HasFocus) != 0;
+    const QRectF outer = QRectF(option->rect).adjusted(0.5, 0.5, -0.5, -0.5);
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing, true);
+    drawRounded(*painter, outer, focused ? colours.focus : colours.boundary, 2);
+    if (focused)
+        drawRounded(*painter, outer.adjusted(1, 1, -1, -1), colours.focus, 1.7);
+    painter->restore();
+}
+
+} // namespace platform
