@@ -45,7 +45,12 @@ STEPS = [
     (["alt+b"], "Berechnen", ["Neu", RESULTS], None),
     (["KP_Enter"], "where am I", [RESULTS], None),
     (["Insert+KP_Enter"], "read title", ["Berechnungen im rechtwinkligen Dreieck"], None),
-    (["shift+F10"], "the copy menu opened from the keyboard", ["Alle Werte kopieren"], None),
+    (["shift+F10"], "the copy menu opened from the keyboard", ["Alle Werte kopieren", "Strg+C"], None),
+    (["Escape"], "the copy menu closed without a choice", ["Neu"], None),
+    (["shift+F10", "Down", "Down", "Right"], "the submenu that names each value",
+     ["Einen Wert kopieren", "Winkel alpha", "30"], None),
+    (["Down", "Down", "Return"], "one value chosen", [{"Wert kopiert", "Neu"}], "2,8868"),
+    (["shift+F10"], "the copy menu again", ["Alle Werte kopieren"], None),
     # The program confirms the copy before the focus returns; Orca 43 says it
     # first, Orca 48 says the focused control first.
     (["Down", "Return"], "its second entry chosen", [{"Rechenweg kopiert", "Neu"}], RECHENWEG),
