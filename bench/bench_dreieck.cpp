@@ -65,14 +65,19 @@ void berechnen(benchmark::State& state)
 {
     dreieckrechner window;
     window.start();
+    const QList<platform::TextBox*> fields{window.findChild<platform::TextBox*>(u"txt_winkel"_s),
+                                           window.findChild<platform::TextBox*>(u"txt_an"_s),
+                                           window.findChild<platform::TextBox*>(u"txt_ge"_s),
+                                           window.findChild<platform::TextBox*>(u"txt_hyp"_s)};
+    auto* const rechnen = window.findChild<platform::CommandButton*>(u"cmd_rechnen"_s);
+    auto* const neu = window.findChild<platform::CommandButton*>(u"cmd_neu"_s);
+    const QStringList typed{u"30"_s, u"5"_s, u"?"_s, u"?"_s};
     for ([[maybe_unused]] auto _ : state) {
-        window.txt_winkel.SetText(u"30"_s);
-        window.txt_an.SetText(u"5"_s);
-        window.txt_ge.SetText(u"?"_s);
-        window.txt_hyp.SetText(u"?"_s);
-        window.cmd_rechnen.click();
+        for (qsizetype i = 0; i < fields.size(); ++i)
+            fields.at(i)->SetText(typed.at(i));
+        rechnen->click();
         state.PauseTiming();
-        window.cmd_neu.click();
+        neu->click();
         state.ResumeTiming();
     }
 }

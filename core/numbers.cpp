@@ -66,14 +66,14 @@ double radixInteger(std::string_view digits, int base)
 
 // The decimal number at the start of `s`, rewritten for std::from_chars:
 // no '+' sign, 'e' for the exponent. Empty when `s` does not start with one.
-struct Decimal {
+struct ScannedNumber {
     std::string chars;
     long long exponent = 0;      // saturated, to tell overflow from underflow
     long long leadingPlaces = 0; // decimal position of the first non-zero digit
 };
 
 // Copies an optional sign; from_chars takes '-' but not '+'.
-void scanSign(std::string_view s, std::size_t& i, Decimal& d)
+void scanSign(std::string_view s, std::size_t& i, ScannedNumber& d)
 {
     if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
         if (s[i] == '-')
@@ -83,7 +83,7 @@ void scanSign(std::string_view s, std::size_t& i, Decimal& d)
 }
 
 // Digits with at most one point; false when there is not a single digit.
-bool scanMantissa(std::string_view s, std::size_t& i, Decimal& d)
+bool scanMantissa(std::string_view s, std::size_t& i, ScannedNumber& d)
 {
     bool anyDigit = false;
     bool nonZeroSeen = false;
@@ -110,7 +110,7 @@ bool scanMantissa(std::string_view s, std::size_t& i, Decimal& d)
 bool isExponentLetter(char c) { return c == 'e' || c == 'E' || c == 'd' || c == 'D'; }
 
 // An exponent counts only when at least one digit follows its letter and sign.
-void scanExponent(std::string_view s, std::size_t i, Decimal& d)
+void scanExponent(std::string_view s, std::size_t i, ScannedNumber& d)
 {
     if (i >= s.size() || !isExponentLetter(s[i]))
         return;
@@ -129,9 +129,9 @@ void scanExponent(std::string_view s, std::size_t i, Decimal& d)
         d.exponent = -d.exponent;
 }
 
-Decimal scanDecimal(std::string_view s)
+ScannedNumber scanDecimal(std::string_view s)
 {
-    Decimal d;
+    ScannedNumber d;
     std::size_t i = 0;
     scanSign(s, i, d);
     if (!scanMantissa(s, i, d))
@@ -231,7 +231,7 @@ double Val(QStringView text)
         return radixInteger(std::string_view(s).substr(2), octalBase);
     }
 
-    const Decimal d = scanDecimal(s);
+    const ScannedNumber d = scanDecimal(s);
     if (d.chars.empty())
         return 0;
     double value = 0;
@@ -274,8 +274,8 @@ double Round(double zahl, int places)
     const double p = rest * scale;
     const double fehler = std::fma(rest, scale, -p);
     double k = std::floor(p);
-    const double abstand = (p - k) - 0.5; // exact, or clearly negative when it is not
-    const double richtung = abstand != 0 ? abstand : fehler;
+    const double zur_mitte = (p - k) - 0.5; // exact, or clearly negative when it is not
+    const double richtung = zur_mitte != 0 ? zur_mitte : fehler;
     // With decimal places the scale is even, so k alone decides the parity.
     const bool ungerade = std::fmod(places == 0 ? ganz + k : k, 2.0) != 0;
     if (richtung > 0 || (richtung == 0 && ungerade))
@@ -336,7 +336,7 @@ Dezimal dezimal(QStringView text)
         }
         return value;
     }
-    const Decimal d = scanDecimal(s);
+    const ScannedNumber d = scanDecimal(s);
     std::string digits;
     long long places = 0;
     bool point = false;

@@ -35,7 +35,7 @@ QRect pixelRect(const ControlPlace& control)
 // image-format plug-in nor libpng is needed to show the icon. They are in the
 // pixmap's own format, so the pixmaps share the resource's bytes, which live
 // as long as the program; a compressed resource's are unpacked and copied.
-QIcon iconOf(std::span<const IconFrame> frames)
+QIcon iconFromFrames(std::span<const IconFrame> frames)
 {
     QIcon icon;
     for (const IconFrame& frame : frames) {
@@ -97,10 +97,13 @@ QFont fontFor(const Face& face)
 
 Form::Form(const FormTable& form)
 {
-    QAccessible::installFactory(accessibleFor); // once: Qt skips a factory it has
+    [[maybe_unused]] static const bool factory = [] {
+        QAccessible::installFactory(accessibleFor);
+        return true;
+    }();
     setObjectName(fromUtf8(form.name));
     setWindowTitle(fromUtf8(form.caption));
-    setWindowIcon(iconOf(form.icon));
+    setWindowIcon(iconFromFrames(form.icon));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint);

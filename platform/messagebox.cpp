@@ -17,7 +17,7 @@ MsgBoxHandler& handler()
     return installed;
 }
 
-QMessageBox::Icon iconOf(int style)
+QMessageBox::Icon boxIcon(int style)
 {
     return style == vbCritical ? QMessageBox::Critical : QMessageBox::NoIcon;
 }
@@ -29,7 +29,7 @@ int MsgBox(const QString& text, int style, const QString& title)
     if (handler())
         return handler()(text, style, title);
     GermanQtTexts();
-    QMessageBox box(iconOf(style), title, text, QMessageBox::Ok, QApplication::activeWindow());
+    QMessageBox box(boxIcon(style), title, text, QMessageBox::Ok, QApplication::activeWindow());
     box.exec();
     return vbOK;
 }

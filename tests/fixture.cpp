@@ -9,15 +9,6 @@
 
 #include <array>
 
-namespace {
-
-std::array<platform::TextBox*, 4> fields(dreieckrechner& w)
-{
-    return {&w.txt_winkel, &w.txt_an, &w.txt_ge, &w.txt_hyp};
-}
-
-} // namespace
-
 void WindowFixture::init()
 {
     m_reports.clear();
@@ -43,7 +34,7 @@ void WindowFixture::cleanup()
 
 void WindowFixture::enter(const QStringList& texts) const
 {
-    const auto boxes = fields(*m_window);
+    const auto boxes = fields();
     for (std::size_t i = 0; i < boxes.size(); ++i)
         boxes[i]->SetText(texts.value(static_cast<qsizetype>(i)));
 }
@@ -51,15 +42,15 @@ void WindowFixture::enter(const QStringList& texts) const
 QStringList WindowFixture::texts() const
 {
     QStringList result;
-    for (const platform::TextBox* box : fields(*m_window))
+    for (const platform::TextBox* box : fields())
         result << box->Text();
     return result;
 }
 
 bool WindowFixture::unlocked() const
 {
-    bool all = m_window->cmd_rechnen.isEnabled();
-    for (const platform::TextBox* box : fields(*m_window))
+    bool all = cmd_rechnen().isEnabled();
+    for (const platform::TextBox* box : fields())
         all = all && box->isEnabled();
     return all;
 }
@@ -79,8 +70,8 @@ QAction* WindowFixture::pasteAction(const QMenu& menu)
 
 bool WindowFixture::locked() const
 {
-    bool any = m_window->cmd_rechnen.isEnabled();
-    for (const platform::TextBox* box : fields(*m_window))
+    bool any = cmd_rechnen().isEnabled();
+    for (const platform::TextBox* box : fields())
         any = any || box->isEnabled();
     return !any;
 }

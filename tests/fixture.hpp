@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/button.hpp"
+#include "platform/textbox.hpp"
 #include "window/dreieckrechner.hpp"
 
 #include <QContextMenuEvent>
@@ -9,6 +11,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <memory>
 #include <vector>
 
@@ -26,6 +29,31 @@ class WindowFixture : public QObject {
 
 protected:
     [[nodiscard]] dreieckrechner& window() const { return *m_window; }
+    // The window's controls, found by name as any user of the window finds them.
+    [[nodiscard]] platform::TextBox& txt_winkel() const
+    {
+        return find<platform::TextBox>("txt_winkel");
+    }
+    [[nodiscard]] platform::TextBox& txt_an() const { return find<platform::TextBox>("txt_an"); }
+    [[nodiscard]] platform::TextBox& txt_ge() const { return find<platform::TextBox>("txt_ge"); }
+    [[nodiscard]] platform::TextBox& txt_hyp() const { return find<platform::TextBox>("txt_hyp"); }
+    [[nodiscard]] platform::CommandButton& cmd_rechnen() const
+    {
+        return find<platform::CommandButton>("cmd_rechnen");
+    }
+    [[nodiscard]] platform::CommandButton& cmd_neu() const
+    {
+        return find<platform::CommandButton>("cmd_neu");
+    }
+    [[nodiscard]] platform::CommandButton& cmd_ende() const
+    {
+        return find<platform::CommandButton>("cmd_ende");
+    }
+    // The four fields in tab order.
+    [[nodiscard]] std::array<platform::TextBox*, 4> fields() const
+    {
+        return {&txt_winkel(), &txt_an(), &txt_ge(), &txt_hyp()};
+    }
     [[nodiscard]] const std::vector<Report>& reports() const { return m_reports; }
 
     // The four fields in the order angle, adjacent, opposite, hypotenuse.
@@ -47,6 +75,14 @@ private Q_SLOTS:
     void cleanup();
 
 private:
+    template <class Control>
+    [[nodiscard]] Control& find(const char* name) const
+    {
+        auto* const found = m_window->findChild<Control*>(QString::fromLatin1(name));
+        Q_ASSERT(found != nullptr);
+        return *found;
+    }
+
     std::unique_ptr<dreieckrechner> m_window;
     std::vector<Report> m_reports;
 };

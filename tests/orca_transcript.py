@@ -107,10 +107,22 @@ class OrcaSession(Session):
         except FileNotFoundError:
             return []
 
+    def keys_handled(self):
+        """How many key releases Orca has finished handling, by its debug log."""
+        try:
+            with open(self.log, errors="replace") as log:
+                return len(re.findall(r"\^\^\^\^\^ PROCESS \w*KEY_RELEASED\w*", log.read()))
+        except FileNotFoundError:
+            return 0
+
     def keys(self, keys):
+        """Presses each key once Orca has handled the one before."""
         for key in keys:
+            before = self.keys_handled()
             self.run("xdotool", "key", "--clearmodifiers", key)
-            time.sleep(0.3)
+            deadline = time.monotonic() + 2
+            while self.keys_handled() <= before and time.monotonic() < deadline:
+                time.sleep(0.05)
 
     def clipboard(self, text=None):
         """Sets the clipboard, or reads it."""

@@ -61,8 +61,8 @@ void TestEntry::send(QWidget* target, const Strokes& strokes) const
 
 void TestEntry::focusAtStartSelectsTheMarker()
 {
-    QCOMPARE(QApplication::focusWidget(), &window().txt_winkel);
-    QCOMPARE(window().txt_winkel.selectedText(), u"?"_s);
+    QCOMPARE(QApplication::focusWidget(), &txt_winkel());
+    QCOMPARE(txt_winkel().selectedText(), u"?"_s);
 }
 
 void TestEntry::typing_data()
@@ -84,8 +84,8 @@ void TestEntry::typing()
 {
     QFETCH(QString, typed);
     QFETCH(QString, shown);
-    QTest::keyClicks(&window().txt_winkel, typed);
-    QCOMPARE(window().txt_winkel.Text(), shown);
+    QTest::keyClicks(&txt_winkel(), typed);
+    QCOMPARE(txt_winkel().Text(), shown);
 }
 
 void TestEntry::keys_data()
@@ -132,34 +132,33 @@ void TestEntry::keys()
     QFETCH(Strokes, strokes);
     QFETCH(QString, shown);
     QGuiApplication::clipboard()->setText(u"99"_s);
-    window().txt_winkel.SetText(u"123"_s);
-    window().txt_winkel.end(false);
-    send(&window().txt_winkel, strokes);
-    QCOMPARE(window().txt_winkel.Text(), shown);
+    txt_winkel().SetText(u"123"_s);
+    txt_winkel().end(false);
+    send(&txt_winkel(), strokes);
+    QCOMPARE(txt_winkel().Text(), shown);
 }
 
 void TestEntry::clipboardShortcutsLeaveTheClipboardAlone()
 {
     QGuiApplication::clipboard()->setText(u"99"_s);
-    window().txt_winkel.SetText(u"123"_s);
-    window().txt_winkel.selectAll();
-    send(&window().txt_winkel, {{Qt::Key_C, Qt::ControlModifier, u"\x03"_s},
-                                {Qt::Key_Insert, Qt::ControlModifier},
-                                {Qt::Key_X, Qt::ControlModifier, u"\x18"_s}});
+    txt_winkel().SetText(u"123"_s);
+    txt_winkel().selectAll();
+    send(&txt_winkel(), {{Qt::Key_C, Qt::ControlModifier, u"\x03"_s},
+                         {Qt::Key_Insert, Qt::ControlModifier},
+                         {Qt::Key_X, Qt::ControlModifier, u"\x18"_s}});
     QCOMPARE(QGuiApplication::clipboard()->text(), u"99"_s);
-    QCOMPARE(window().txt_winkel.Text(), u"123"_s);
+    QCOMPARE(txt_winkel().Text(), u"123"_s);
 }
 
 void TestEntry::enterClicksNoButton()
 {
-    const QSignalSpy rechnen(&window().cmd_rechnen, &platform::CommandButton::Click);
-    QSignalSpy neu(&window().cmd_neu, &platform::CommandButton::Click);
-    window().txt_winkel.SetText(u"30"_s);
-    window().txt_an.SetText(u"5"_s);
-    send(&window().txt_an,
-         {{Qt::Key_Return, {}, u"\r"_s}, {Qt::Key_Enter, Qt::KeypadModifier, u"\r"_s}});
+    const QSignalSpy rechnen(&cmd_rechnen(), &platform::CommandButton::Click);
+    QSignalSpy neu(&cmd_neu(), &platform::CommandButton::Click);
+    txt_winkel().SetText(u"30"_s);
+    txt_an().SetText(u"5"_s);
+    send(&txt_an(), {{Qt::Key_Return, {}, u"\r"_s}, {Qt::Key_Enter, Qt::KeypadModifier, u"\r"_s}});
     // Alt+N after them clicks Neu: once that has arrived, any click they made would have too.
-    QTest::keyClick(&window().txt_an, Qt::Key_N, Qt::AltModifier);
+    QTest::keyClick(&txt_an(), Qt::Key_N, Qt::AltModifier);
     QVERIFY(neu.wait(1000) || neu.size() == 1);
     QCOMPARE(rechnen.size(), 0);
     QCOMPARE(neu.size(), 1);
@@ -167,9 +166,8 @@ void TestEntry::enterClicksNoButton()
 
 void TestEntry::tabOrder()
 {
-    const std::vector<QWidget*> order{&window().txt_an,      &window().txt_ge,  &window().txt_hyp,
-                                      &window().cmd_rechnen, &window().cmd_neu, &window().cmd_ende,
-                                      &window().txt_winkel};
+    const std::vector<QWidget*> order{&txt_an(),  &txt_ge(),   &txt_hyp(),   &cmd_rechnen(),
+                                      &cmd_neu(), &cmd_ende(), &txt_winkel()};
     for (QWidget* expected : order) {
         auto* field = qobject_cast<platform::TextBox*>(expected);
         std::optional<QSignalSpy> caretMoves;
@@ -185,19 +183,19 @@ void TestEntry::tabOrder()
         }
     }
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
-    QCOMPARE(QApplication::focusWidget(), &window().cmd_ende);
+    QCOMPARE(QApplication::focusWidget(), &cmd_ende());
 }
 
 void TestEntry::focusSelectsFromTheCaret()
 {
-    window().txt_an.setFocus();
-    QTest::keyClicks(&window().txt_an, u"12345"_s);
-    send(&window().txt_an, {{Qt::Key_Left}, {Qt::Key_Left}});
-    QTest::keyClick(&window().txt_an, Qt::Key_Tab);
-    QTest::keyClick(&window().txt_ge, Qt::Key_Backtab, Qt::ShiftModifier);
-    QCOMPARE(QApplication::focusWidget(), &window().txt_an);
-    QCOMPARE(window().txt_an.selectedText(), u"45"_s);
-    QCOMPARE(window().txt_an.selectionStart(), 3);
+    txt_an().setFocus();
+    QTest::keyClicks(&txt_an(), u"12345"_s);
+    send(&txt_an(), {{Qt::Key_Left}, {Qt::Key_Left}});
+    QTest::keyClick(&txt_an(), Qt::Key_Tab);
+    QTest::keyClick(&txt_ge(), Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(QApplication::focusWidget(), &txt_an());
+    QCOMPARE(txt_an().selectedText(), u"45"_s);
+    QCOMPARE(txt_an().selectionStart(), 3);
 }
 
 void TestEntry::focusComingBack_data()
@@ -221,7 +219,7 @@ void TestEntry::focusComingBack()
     QFETCH(Qt::FocusReason, left);
     QFETCH(Qt::FocusReason, back);
     QFETCH(QString, typed);
-    platform::TextBox& field = window().txt_an;
+    platform::TextBox& field = txt_an();
     field.setFocus();
     QTest::keyClicks(&field, u"125"_s);
     send(&field, {{Qt::Key_Home}});
@@ -245,7 +243,7 @@ void TestEntry::menuPastesAtTheCaret_data()
 void TestEntry::menuPastesAtTheCaret()
 {
     QFETCH(int, opened);
-    platform::TextBox& field = window().txt_an;
+    platform::TextBox& field = txt_an();
     field.setFocus();
     QTest::keyClicks(&field, u"125"_s);
     send(&field, {{Qt::Key_Home}});
@@ -290,7 +288,7 @@ void TestEntry::clickIntoAMarkerSelectsIt()
 
 void TestEntry::secondClickPlacesTheCaret()
 {
-    platform::TextBox& field = window().txt_hyp;
+    platform::TextBox& field = txt_hyp();
     field.SetText(u"12345"_s);
     QTest::mouseClick(&field, Qt::LeftButton, {}, field.rect().center());
     QCOMPARE(field.selectedText(), u"12345"_s);
@@ -303,8 +301,8 @@ void TestEntry::inputMethodTextIsFiltered()
 {
     QInputMethodEvent composed;
     composed.setCommitString(u"1,5a-"_s);
-    QApplication::sendEvent(&window().txt_winkel, &composed);
-    QCOMPARE(window().txt_winkel.Text(), u"1.5"_s);
+    QApplication::sendEvent(&txt_winkel(), &composed);
+    QCOMPARE(txt_winkel().Text(), u"1.5"_s);
 }
 
 void TestEntry::pasting_data()
@@ -326,7 +324,7 @@ void TestEntry::pasting()
 {
     QFETCH(QString, pasted);
     QFETCH(QString, shown);
-    platform::TextBox& field = window().txt_an;
+    platform::TextBox& field = txt_an();
 
     // The context menu's Paste.
     field.SetText(QString());

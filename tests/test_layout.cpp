@@ -46,22 +46,25 @@ void TestLayout::window_is_fixed_and_titled()
     QVERIFY(!window().windowIcon().isNull());
 }
 
-// Every control where the layout table puts it, and three worked by hand
-// from the twips (15 to a pixel, rounded), so a wrong conversion shows too.
+// Every control where the layout puts it, worked by hand from its twips (15 to
+// a pixel, rounded), so that a wrong table or a wrong conversion shows alike.
 void TestLayout::geometry_data()
 {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QRect>("pixels");
-    for (const platform::ControlPlace& c : layout::controls) {
-        const QString name = QString::fromUtf8(c.name.data(), qsizetype(c.name.size()));
-        QTest::newRow(qPrintable(name))
-            << name
-            << QRect(platform::twipsToPixels(c.left), platform::twipsToPixels(c.top),
-                     platform::twipsToPixels(c.width), platform::twipsToPixels(c.height));
-    }
-    QTest::newRow("txt_winkel by hand") << u"txt_winkel"_s << QRect(336, 37, 89, 19);
-    QTest::newRow("cmd_ende by hand") << u"cmd_ende"_s << QRect(78, 200, 65, 25);
-    QTest::newRow("Label2 by hand") << u"Label2"_s << QRect(232, 8, 234, 16);
+    QTest::newRow("txt_winkel") << u"txt_winkel"_s << QRect(336, 37, 89, 19);
+    QTest::newRow("txt_an") << u"txt_an"_s << QRect(336, 66, 89, 19);
+    QTest::newRow("txt_ge") << u"txt_ge"_s << QRect(336, 96, 89, 19);
+    QTest::newRow("txt_hyp") << u"txt_hyp"_s << QRect(336, 125, 89, 19);
+    QTest::newRow("cmd_rechnen") << u"cmd_rechnen"_s << QRect(336, 160, 89, 25);
+    QTest::newRow("cmd_neu") << u"cmd_neu"_s << QRect(232, 160, 89, 25);
+    QTest::newRow("cmd_ende") << u"cmd_ende"_s << QRect(78, 200, 65, 25);
+    QTest::newRow("Picture1") << u"Picture1"_s << QRect(8, 8, 204, 180);
+    QTest::newRow("Label5") << u"Label5"_s << QRect(267, 128, 57, 13);
+    QTest::newRow("Label4") << u"Label4"_s << QRect(256, 99, 68, 13);
+    QTest::newRow("Label3") << u"Label3"_s << QRect(275, 69, 49, 13);
+    QTest::newRow("Label2") << u"Label2"_s << QRect(232, 8, 234, 16);
+    QTest::newRow("Label1") << u"Label1"_s << QRect(256, 40, 68, 13);
 }
 
 void TestLayout::geometry()
@@ -126,7 +129,7 @@ void TestLayout::fonts()
     QVERIFY(!resolved.italic() && !requested.underline() && !requested.strikeOut());
 
     // Everything else uses the window's dialog font, a smaller regular face.
-    const QFontInfo dialog(window().cmd_rechnen.font());
+    const QFontInfo dialog(cmd_rechnen().font());
     QCOMPARE(dialog.family(), resolved.family());
     QVERIFY(!dialog.bold());
     QVERIFY(dialog.pointSizeF() < resolved.pointSizeF());
@@ -137,10 +140,10 @@ void TestLayout::fonts()
 void TestLayout::labels_name_their_fields_and_take_no_focus()
 {
     const std::array<std::pair<const char*, platform::TextBox*>, 4> pairs{{
-        {"Label1", &window().txt_winkel},
-        {"Label3", &window().txt_an},
-        {"Label4", &window().txt_ge},
-        {"Label5", &window().txt_hyp},
+        {"Label1", &txt_winkel()},
+        {"Label3", &txt_an()},
+        {"Label4", &txt_ge()},
+        {"Label5", &txt_hyp()},
     }};
     for (const auto& [name, field] : pairs) {
         auto* label = window().findChild<QLabel*>(QString::fromLatin1(name));

@@ -124,7 +124,6 @@ void TestNumbers::complementOf_data()
     QTest::newRow("blanks and a stop character") << u" 8 9 . 5 x"_s << 0.5;
     QTest::newRow("minus sign dropped") << u"-89.5"_s << 0.5;
     QTest::newRow("45") << u"45"_s << 45.0;
-    QTest::newRow("hexadecimal") << u"&H4B"_s << 15.0;
     QTest::newRow("far from 90") << u"1e-7"_s << 90 - 1e-7;
     QTest::newRow("above 90") << u"90.25"_s << -0.25;
     QTest::newRow("marker") << u"?"_s << 90.0;

@@ -94,18 +94,6 @@ Texts withGiven(const Texts& triangle, const Given& given)
     return input;
 }
 
-// The unrounded value the calculation found for a field.
-double unrounded(const core::Ergebnis& e, core::Feld feld)
-{
-    switch (feld) {
-    case core::Feld::winkel: return e.alpha.grad;
-    case core::Feld::an: return e.seiten.an;
-    case core::Feld::ge: return e.seiten.ge;
-    case core::Feld::hyp: break;
-    }
-    return e.seiten.hyp;
-}
-
 // How far a value of the worked solution is off, in tolerances (see
 // reference::fehler_in_toleranzen); beyond the double range it is shown in
 // words, which is right only where the exact value is out of range too.
@@ -150,7 +138,7 @@ void TestProperties::randomTrianglesThroughEveryCase()
                         QStringList(input.begin(), input.end()).join(u" | ") + u" shows "_s + shown;
                 }
                 worstUnrounded = std::max(
-                    worstUnrounded, reference::fehler_in_rundungen(unrounded(e, w.feld), *exact));
+                    worstUnrounded, reference::fehler_in_rundungen(core::wert(e, w.feld), *exact));
             }
             const core::Zusatz z = core::zusatz(e);
             const reference::Zusatz exakt = reference::zusatz(input);

@@ -37,7 +37,7 @@ dreieckrechner::dreieckrechner()
     , cmd_rechnen(control<platform::CommandButton>("cmd_rechnen"))
     , cmd_neu(control<platform::CommandButton>("cmd_neu"))
     , cmd_ende(control<platform::CommandButton>("cmd_ende"))
-    , kopiermenue(*new Kopiermenue(*this, {&txt_winkel, &txt_an, &txt_ge, &txt_hyp}))
+    , kopiermenue(new Kopiermenue(*this, {&txt_winkel, &txt_an, &txt_ge, &txt_hyp}))
 {
     for (platform::TextBox* feld : {&txt_winkel, &txt_an, &txt_ge, &txt_hyp})
         feld->SetMarker(unbekannt.toString());
@@ -64,14 +64,14 @@ void dreieckrechner::Form_Load() { pi_setzen(); }
 
 void dreieckrechner::contextMenuEvent(QContextMenuEvent* event)
 {
-    if (!kopiermenue.frei()) {
+    if (!kopiermenue->frei()) {
         event->ignore();
         return;
     }
     const bool maus = event->reason() == QContextMenuEvent::Mouse;
     const auto* feld =
         maus ? qobject_cast<const platform::TextBox*>(childAt(event->pos())) : nullptr;
-    kopiermenue.oeffnen(event->globalPos(), feld, !maus);
+    kopiermenue->oeffnen(event->globalPos(), feld, !maus);
 }
 
 void dreieckrechner::eingaben_freigeben(bool freigeben)
@@ -84,7 +84,7 @@ void dreieckrechner::eingaben_freigeben(bool freigeben)
     // Neu and every report unlock: the last result is no longer shown as one.
     if (freigeben) {
         cmd_neu.SetDescription({});
-        kopiermenue.sperren();
+        kopiermenue->sperren();
     }
 }
 
@@ -135,7 +135,7 @@ void dreieckrechner::cmd_rechnen_Click()
     // The results are shown, and the focus is on Neu.
     if (ergebnis && !ergebnis->meldung) {
         ergebnis_ansagen();
-        kopiermenue.freigeben(core::rechenweg(eingabe, *ergebnis, locale()));
+        kopiermenue->freigeben(core::rechenweg(eingabe, *ergebnis, locale()));
     }
 }
 

@@ -25,23 +25,10 @@ public:
     dreieckrechner(const dreieckrechner&) = delete;
     dreieckrechner& operator=(const dreieckrechner&) = delete;
 
-    platform::TextBox& txt_winkel;
-    platform::TextBox& txt_an;
-    platform::TextBox& txt_ge;
-    platform::TextBox& txt_hyp;
-    platform::CommandButton& cmd_rechnen;
-    platform::CommandButton& cmd_neu;
-    platform::CommandButton& cmd_ende;
-
+    // What the module globale_Var_sub asks of its window.
     void winkel_zeigen(double grad) override;
     void eingaben_freigeben(bool freigeben) override;
     void fokus_nach_meldung() override;
-    // Puts the four fields, labelled, into Neu's description, for screen readers.
-    void ergebnis_ansagen();
-
-    // The solving procedures (rechnen.cpp).
-    void rechnen_mit_winkel();
-    void rechnen_ohne_winkel();
 
 protected:
     void Form_Load() override;
@@ -49,6 +36,13 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
+    // Puts the four fields, labelled, into Neu's description, for screen readers.
+    void ergebnis_ansagen();
+
+    // The solving procedures (rechnen.cpp).
+    void rechnen_mit_winkel();
+    void rechnen_ohne_winkel();
+
     void cmd_rechnen_Click();
     void cmd_neu_Click();
     void cmd_ende_Click();
@@ -71,9 +65,17 @@ private:
     // Writes a value into a field through the number-to-text conversion.
     void zeigen(core::Feld f, double wert);
 
+    platform::TextBox& txt_winkel;
+    platform::TextBox& txt_an;
+    platform::TextBox& txt_ge;
+    platform::TextBox& txt_hyp;
+    platform::CommandButton& cmd_rechnen;
+    platform::CommandButton& cmd_neu;
+    platform::CommandButton& cmd_ende;
+
     std::int16_t anzahl = 0; // fields holding the unknown marker
     // What the last Berechnen decided; nothing after a report of too few values.
     std::optional<core::Ergebnis> ergebnis;
     platform::TextBox* gemeldetes_feld = nullptr; // the field the last report is about
-    Kopiermenue& kopiermenue;
+    Kopiermenue* const kopiermenue;               // a child of the window
 };
