@@ -4,6 +4,7 @@
 #include <QLocale>
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -220,6 +221,32 @@ long long lowerExponent(const Dezimal& a, const Dezimal& b)
 
 Dezimal integer(long long value) { return normalised(std::to_string(value), 0); }
 
+// A decimal number's digits as typed, trailing zeros included, and the power
+// of ten of the last of them: "8.6600" is 86600 and -4, "5e3" is 5 and 3.
+struct TypedDigits {
+    std::string digits;
+    long long lastPlace = 0;
+};
+TypedDigits typedDigits(const std::string& s)
+{
+    const ScannedNumber d = scanDecimal(s);
+    TypedDigits typed;
+    long long places = 0;
+    bool point = false;
+    for (const char c : d.chars) {
+        if (c == 'e')
+            break;
+        if (c == '.')
+            point = true;
+        else if (isDigit(c)) {
+            typed.digits.push_back(c);
+            places += point ? 1 : 0;
+        }
+    }
+    typed.lastPlace = d.exponent - places;
+    return typed;
+}
+
 } // namespace
 
 double Val(QStringView text)
@@ -336,21 +363,28 @@ Dezimal dezimal(QStringView text)
         }
         return value;
     }
-    const ScannedNumber d = scanDecimal(s);
-    std::string digits;
-    long long places = 0;
-    bool point = false;
-    for (const char c : d.chars) {
-        if (c == 'e')
-            break;
-        if (c == '.')
-            point = true;
-        else if (isDigit(c)) {
-            digits.push_back(c);
-            places += point ? 1 : 0;
-        }
-    }
-    return normalised(std::move(digits), d.exponent - places);
+    const TypedDigits typed = typedDigits(s);
+    return normalised(typed.digits, typed.lastPlace);
+}
+
+long long letzte_stelle(QStringView text)
+{
+    const std::string s = significant(text);
+    return isRadixInteger(s) ? 0 : typedDigits(s).lastPlace;
+}
+
+Dezimal dezimal(long double zahl)
+{
+    // 40 significant digits, correctly rounded: enough that no rounding to 15
+    // digits or fewer afterwards can land on a tie the double's value is not on.
+    constexpr int digits = 40;
+    std::array<char, 64> text{};
+    const long double betrag = std::fabs(zahl);
+    if (!std::isfinite(betrag) || betrag == 0)
+        return {};
+    const auto [end, error] = std::to_chars(text.data(), text.data() + text.size(), betrag,
+                                            std::chars_format::scientific, digits - 1);
+    return dezimal(QString::fromLatin1(text.data(), end - text.data()));
 }
 
 Dezimal operator+(const Dezimal& a, const Dezimal& b)

@@ -55,6 +55,12 @@ struct Dezimal {
 
 // |Val(text)|, digit for digit as typed.
 [[nodiscard]] Dezimal dezimal(QStringView text);
+// The power of ten of the last digit typed, trailing zeros counted: -4 for
+// "8.6600", 0 for "5", 3 for "5e3". A typed value stands for every number
+// within half a unit of that place.
+[[nodiscard]] long long letzte_stelle(QStringView text);
+// |zahl| to 40 significant digits (0 for a value beyond the range).
+[[nodiscard]] Dezimal dezimal(long double zahl);
 [[nodiscard]] Dezimal operator+(const Dezimal& a, const Dezimal& b);
 [[nodiscard]] Dezimal operator*(const Dezimal& a, const Dezimal& b);
 // |a - b|

@@ -14,9 +14,12 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QImage>
 #include <QLocale>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -47,6 +50,7 @@ private Q_SLOTS:
     void neuIsAnnounced();
     void copyingValues_data();
     void copyingValues();
+    void rechenwegForWorksheets();
     void endeEndsTheEventLoop();
     void closingTheWindowEndsTheEventLoop();
     void realMessageBoxIsModalAndCritical();
@@ -360,7 +364,7 @@ void TestCommands::copyingValues_data()
     const QString all =
         u"Winkel (alpha)\t30\nAnkathete\t5\nGegenkathete\t2.8868\nHypotenuse\t5.7735\n"_s;
     const core::Texte input{u"30"_s, u"5"_s, u"?"_s, u"?"_s};
-    const QString solution = core::rechenweg(input, berechnen(input), QLocale::c());
+    const QString solution = core::rechenweg(input, berechnen(input), QLocale::c()).text();
     // Qt's German key names, as the menu shows them.
     const QStringList two{u"Alle Werte kopieren\tStrg+C"_s,
                           u"Rechenweg kopieren\tStrg+Umschalt+C"_s, u"Einen Wert kopieren"_s};
@@ -457,6 +461,30 @@ void TestCommands::copyingValues()
     QVERIFY(QApplication::activePopupWidget() == nullptr);
     QCOMPARE(QGuiApplication::clipboard()->text(), copied);
     QCOMPARE(announcement->accessibleName(), heard);
+}
+
+// Ctrl+Shift+C puts HTML beside the plain text: the same steps, and a sketch.
+void TestCommands::rechenwegForWorksheets()
+{
+    window().setLocale(QLocale(QLocale::German, QLocale::Germany));
+    enter({"30", "5", "?", "?"});
+    cmd_rechnen().click();
+    QTest::keyClick(&window(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    const QMimeData* const copied = QGuiApplication::clipboard()->mimeData();
+    QVERIFY(copied->hasText() && copied->hasHtml());
+    const QString html = copied->html();
+    for (const QString& line : copied->text().split(u'\n', Qt::SkipEmptyParts))
+        QVERIFY2(html.contains(line.toHtmlEscaped()), qPrintable(line));
+    const QRegularExpression image(
+        u"<img src=\"data:image/png;base64,([^\"]+)\" width=\"(\\d+)\""_s);
+    const QRegularExpressionMatch found = image.match(html);
+    QVERIFY(found.hasMatch());
+    const QImage sketch =
+        QImage::fromData(QByteArray::fromBase64(found.captured(1).toLatin1()), "PNG");
+    QCOMPARE(sketch.width(), 2 * found.captured(2).toInt());
+    // Drawn as the window's diagram is: the triangle in red on white.
+    QCOMPARE(sketch.pixelColor(0, 0), QColor(Qt::white));
+    QVERIFY(html.contains(u"Hypotenuse ≈ 5,7735"_s));
 }
 
 void TestCommands::endeEndsTheEventLoop()

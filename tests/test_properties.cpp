@@ -140,7 +140,7 @@ void TestProperties::randomTrianglesThroughEveryCase()
                 worstUnrounded = std::max(
                     worstUnrounded, reference::fehler_in_rundungen(core::wert(e, w.feld), *exact));
             }
-            const core::Zusatz z = core::zusatz(e);
+            const core::Weitere z = core::weitere_groessen(e.seiten, e.alpha.komplement);
             const reference::Zusatz exakt = reference::zusatz(input);
             for (const auto& [computed, exact] :
                  {std::pair{z.beta, exakt.beta}, std::pair{z.flaeche, exakt.flaeche},

@@ -209,9 +209,13 @@ class Calculator(unittest.TestCase):
                  "Hypotenuse\t5,7735\n", f"all four values on the clipboard (it holds {clipboard()!r})")
         # The worked solution, by Ctrl+Shift+C and by the menu's third item, the same.
         s.key("ctrl+shift+c")
-        wait_for(lambda: clipboard().startswith("Rechtwinkliges Dreieck\nGegeben: Winkel α = 30°; Ankathete = 5\n"),
+        wait_for(lambda: clipboard().startswith("Rechtwinkliges Dreieck\nGegeben: Winkel γ = 90°; Winkel α = 30°; Ankathete = 5\n"),
                  f"the Rechenweg on the clipboard (it holds {clipboard()!r})")
         rechenweg = clipboard()
+        # With HTML beside it, for word processors.
+        targets = subprocess.run(["xclip", "-o", "-selection", "clipboard", "-t", "TARGETS"], env=s.env,
+                                 check=True, capture_output=True, text=True).stdout.split()
+        self.assertIn("text/html", targets)
         subprocess.run(["xclip", "-selection", "clipboard"], input="leer", text=True, env=s.env, check=True)
         wait_for(lambda: clipboard() == "leer", "the clipboard emptied")
         s.click(self.field("Gegenkathete"), button=3)

@@ -135,7 +135,7 @@ void dreieckrechner::cmd_rechnen_Click()
     // The results are shown, and the focus is on Neu.
     if (ergebnis && !ergebnis->meldung) {
         ergebnis_ansagen();
-        kopiermenue->freigeben(core::rechenweg(eingabe, *ergebnis, locale()));
+        kopiermenue->freigeben(core::rechenweg(eingabe, *ergebnis, locale()), ergebnis->seiten);
     }
 }
 

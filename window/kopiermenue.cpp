@@ -4,6 +4,7 @@
 #include "platform/application.hpp"
 #include "platform/form.hpp"
 #include "platform/textbox.hpp"
+#include "window/arbeitsblatt.hpp"
 
 #include <QAction>
 #include <QClipboard>
@@ -11,6 +12,7 @@
 #include <QKeyEvent>
 #include <QLocale>
 #include <QMenu>
+#include <QMimeData>
 
 using namespace Qt::StringLiterals;
 
@@ -64,8 +66,7 @@ Kopiermenue::Kopiermenue(platform::Form& fenster, const std::array<platform::Tex
     });
     connect(m_alle, &QAction::triggered, this,
             [this] { kopieren(werte(), u"Alle Werte kopiert"_s); });
-    connect(m_rechenweg, &QAction::triggered, this,
-            [this] { kopieren(m_rechenweg_text, u"Rechenweg kopiert"_s); });
+    connect(m_rechenweg, &QAction::triggered, this, &Kopiermenue::rechenweg_kopieren);
     connect(m_oeffnen, &QAction::triggered, this, [this] {
         const QWidget* bei = m_fenster.ActiveControl();
         if (bei == nullptr)
@@ -75,9 +76,10 @@ Kopiermenue::Kopiermenue(platform::Form& fenster, const std::array<platform::Tex
     sperren();
 }
 
-void Kopiermenue::freigeben(const QString& rechenweg)
+void Kopiermenue::freigeben(const core::Rechenweg& rechenweg, const core::Dreieck& seiten)
 {
-    m_rechenweg_text = rechenweg;
+    m_loesung = rechenweg;
+    m_seiten = seiten;
     for (QAction* action : {m_alle, m_rechenweg, m_oeffnen})
         action->setEnabled(true);
     // Locked fields show their whole value, and how to take it along, to
@@ -88,7 +90,7 @@ void Kopiermenue::freigeben(const QString& rechenweg)
 
 void Kopiermenue::sperren()
 {
-    m_rechenweg_text.clear();
+    m_loesung = {};
     for (QAction* action : {m_alle, m_rechenweg, m_oeffnen})
         action->setEnabled(false);
     for (platform::TextBox* feld : m_felder)
@@ -148,4 +150,14 @@ void Kopiermenue::kopieren(const QString& text, const QString& bestaetigung)
 {
     QGuiApplication::clipboard()->setText(text);
     m_fenster.Announce(bestaetigung);
+}
+
+void Kopiermenue::rechenweg_kopieren()
+{
+    // Made when asked for: the sketch is drawn and packed only for a copy.
+    auto* daten = new QMimeData; // the clipboard takes it over
+    daten->setText(m_loesung.text());
+    daten->setHtml(arbeitsblatt_html(m_loesung, m_seiten));
+    QGuiApplication::clipboard()->setMimeData(daten);
+    m_fenster.Announce(u"Rechenweg kopiert"_s);
 }

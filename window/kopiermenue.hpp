@@ -2,13 +2,16 @@
 #pragma once
 
 // Taking the results along while they are shown: Ctrl+C copies every field's
-// value, Ctrl+Shift+C the worked solution, and a menu (a right click on a
+// value, Ctrl+Shift+C the worked solution (as plain text, and as HTML with a
+// sketch for word processors), and a menu (a right click on a
 // locked field, or the menu key and Shift+F10 wherever the focus is) the
 // clicked field's value, all of them, the worked solution, or any one value
 // from a submenu that names the four quantities. Each entry shows its keys in
 // its text, so that screen readers say them as the screen shows them. Every
 // copy is confirmed to screen readers, and the menu lives as long as the
 // window: a screen reader still reading the chosen entry finds it there.
+
+#include "core/rechenweg.hpp"
 
 #include <QObject>
 #include <QString>
@@ -30,8 +33,8 @@ class Kopiermenue final : public QObject {
 public:
     Kopiermenue(platform::Form& fenster, const std::array<platform::TextBox*, 4>& felder);
 
-    // While results are shown, with their worked solution.
-    void freigeben(const QString& rechenweg);
+    // While results are shown, with their worked solution and the sides for its sketch.
+    void freigeben(const core::Rechenweg& rechenweg, const core::Dreieck& seiten);
     void sperren();
     [[nodiscard]] bool frei() const;
 
@@ -48,6 +51,8 @@ protected:
 
 private:
     void kopieren(const QString& text, const QString& bestaetigung);
+    // The worked solution as plain text, and as HTML with its sketch.
+    void rechenweg_kopieren();
     // A field's value as copied: its text with the locale's decimal separator.
     [[nodiscard]] QString wert(const platform::TextBox& feld) const;
 
@@ -62,5 +67,6 @@ private:
     QAction* m_rechenweg;
     QAction* m_oeffnen;
     const platform::TextBox* m_geklickt = nullptr;
-    QString m_rechenweg_text;
+    core::Rechenweg m_loesung; // the worked solution of the results shown
+    core::Dreieck m_seiten;
 };

@@ -5,7 +5,13 @@
 #include <QPolygonF>
 #include <QStringView>
 
+#include <QFontMetricsF>
+#include <QLineF>
+
+#include <algorithm>
 #include <array>
+#include <cmath>
+#include <numbers>
 
 namespace assets {
 namespace {
@@ -56,7 +62,89 @@ void beschriften(QPainter& painter, const Beschriftung& b)
     painter.restore();
 }
 
+// The right angle's square and dot, with its corner at `ecke`, the legs
+// running right and up.
+void rechter_winkel(QPainter& painter, QPointF ecke, double seite)
+{
+    painter.setPen(QPen(rot, 1, Qt::SolidLine, Qt::FlatCap));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(ecke.x(), ecke.y() - seite, seite, seite));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(rot);
+    painter.drawEllipse(ecke + QPointF(seite / 2, -seite / 2), 1.5, 1.5);
+    painter.setBrush(Qt::NoBrush);
+}
+
+// An angle's arc of `radius` about `ecke`, from `von` degrees through `bogen`
+// degrees (anticlockwise, as QPainter counts).
+void winkelbogen(QPainter& painter, QPointF ecke, double radius, double von, double bogen)
+{
+    constexpr int sechzehntel = 16;
+    painter.setPen(QPen(rot, 1, Qt::SolidLine, Qt::FlatCap));
+    painter.drawArc(QRectF(ecke.x() - radius, ecke.y() - radius, 2 * radius, 2 * radius),
+                    static_cast<int>(von * sechzehntel), static_cast<int>(bogen * sechzehntel));
+}
+
 } // namespace
+
+QImage skizze_zeichnen(const Skizze& skizze, int breite, int hoehe)
+{
+    // To scale within the room the labels leave; a leg far shorter than the
+    // other keeps a few pixels, so that the triangle can still be seen. The
+    // image is as high as the triangle needs.
+    constexpr double links = 40;
+    constexpr double rechts = 24;
+    constexpr double oben = 24;
+    constexpr double unten = 34;
+    constexpr double kuerzeste = 12;
+    const double raum_x = breite - links - rechts;
+    const double raum_y = hoehe - oben - unten;
+    const double massstab = std::min(raum_x / skizze.an, raum_y / skizze.ge);
+    const double an = std::clamp(skizze.an * massstab, kuerzeste, raum_x);
+    const double ge = std::clamp(skizze.ge * massstab, kuerzeste, raum_y);
+
+    constexpr double aufloesung = 2;
+    const double bildhoehe = std::ceil(oben + ge + unten);
+    QImage bild(static_cast<int>(breite * aufloesung), static_cast<int>(bildhoehe * aufloesung),
+                QImage::Format_RGB32);
+    bild.setDevicePixelRatio(aufloesung);
+    bild.fill(Qt::white);
+    QPainter painter(&bild);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QPointF c(links, oben + ge);    // the right angle
+    const QPointF a = c + QPointF(an, 0); // alpha
+    const QPointF b = c - QPointF(0, ge); // beta
+
+    painter.setPen(QPen(rot, 2, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+    painter.drawPolygon(QPolygonF({b, c, a}));
+    rechter_winkel(painter, c, std::min({10.0, an / 3, ge / 3}));
+    const double alpha = std::atan2(ge, an) * 180 / std::numbers::pi;
+    const double radius = std::min({22.0, an / 2, ge / 2 + 10});
+    const double beta_radius = std::min({22.0, ge / 2, an / 2 + 10});
+    winkelbogen(painter, a, radius, 180, -alpha);
+    winkelbogen(painter, b, beta_radius, 270, 90 - alpha);
+
+    painter.setPen(Qt::black);
+    constexpr int pixel = 11;
+    const QLineF hypotenuse(b, a);
+    // The angles' labels stand inside the triangle, by their arcs.
+    const double alpha_breite = QFontMetricsF(schrift(pixel + 1)).horizontalAdvance(skizze.alpha);
+    const std::array<Beschriftung, 5> texte{{
+        {QPointF((c.x() + a.x()) / 2, c.y() + 16), 0, pixel, true, skizze.ankathete},
+        {QPointF(c.x() - 8, (c.y() + b.y()) / 2), -90, pixel, true, skizze.gegenkathete},
+        {hypotenuse.center() + QPointF(6, -6), 360 - hypotenuse.angle(), pixel, true,
+         skizze.hypotenuse},
+        // Inside the triangle where it fits, else beside the corner.
+        {a
+             + (alpha_breite + radius + 6 < an - 12 ? QPointF(-radius - 6 - alpha_breite, -4)
+                                                    : QPointF(8, -4)),
+         0, pixel + 1, false, skizze.alpha},
+        {b + QPointF(4, beta_radius + 14), 0, pixel + 1, false, skizze.beta},
+    }};
+    for (const Beschriftung& text : texte)
+        beschriften(painter, text);
+    return bild;
+}
 
 void dreieck_zeichnen(QPainter& painter)
 {

@@ -3,6 +3,9 @@
 
 #include "platform/form.hpp"
 
+#include <QImage>
+#include <QString>
+
 class QPainter;
 
 namespace assets {
@@ -20,5 +23,17 @@ inline constexpr platform::Picture dreieck{
     "gleich Gegenkathete durch Hypotenuse, Kosinus alpha gleich Ankathete durch Hypotenuse, "
     "Tangens alpha gleich Gegenkathete durch Ankathete, Kotangens alpha gleich Ankathete "
     "durch Gegenkathete."};
+
+// A sketch of one triangle for a worksheet: drawn as the diagram is, but to
+// scale, with each side and both acute angles labelled with their values.
+struct Skizze {
+    double an = 1; // the legs' lengths, for the proportions
+    double ge = 1;
+    QString ankathete, gegenkathete, hypotenuse, alpha, beta; // their labels
+};
+
+// The sketch as an image `breite` logical pixels wide and at most `hoehe`
+// high, at twice the resolution, for print and high-density screens.
+[[nodiscard]] QImage skizze_zeichnen(const Skizze& skizze, int breite, int hoehe);
 
 } // namespace assets
