@@ -378,7 +378,8 @@ Dezimal dezimal(long double zahl)
     // 40 significant digits, correctly rounded: enough that no rounding to 15
     // digits or fewer afterwards can land on a tie the double's value is not on.
     constexpr int digits = 40;
-    std::array<char, 64> text{};
+    constexpr std::size_t room = digits + 16; // sign, point, exponent
+    std::array<char, room> text{};
     const long double betrag = std::fabs(zahl);
     if (!std::isfinite(betrag) || betrag == 0)
         return {};

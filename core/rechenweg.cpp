@@ -10,6 +10,7 @@
 
 #include <cmath>
 #include <initializer_list>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -155,9 +156,9 @@ public:
         const bool genau = p.genau && q.genau;
         std::optional<Dezimal> exakt;
         if (genau) {
-            const Dezimal wurzel = dezimal(Str(roh, QLocale::c()));
+            Dezimal wurzel = dezimal(Str(roh, QLocale::c()));
             if (wurzel * wurzel == p.wert * q.wert)
-                exakt = wurzel;
+                exakt = std::move(wurzel);
         }
         const Groesse g = core::berechnet(roh, exakt);
         return {{u"Höhensatz: h² = p · q"_s,
@@ -180,7 +181,7 @@ private:
     [[nodiscard]] static std::optional<Dezimal> quotient(const Dezimal& zaehler,
                                                          const Dezimal& nenner, double roh)
     {
-        const Dezimal kandidat = dezimal(Str(roh, QLocale::c()));
+        Dezimal kandidat = dezimal(Str(roh, QLocale::c()));
         if (kandidat * nenner == zaehler)
             return kandidat;
         return std::nullopt;
@@ -208,10 +209,11 @@ void absatz_anfuegen(QList<QStringList>& absaetze, const QStringList& zeilen)
 
 } // namespace
 
-Weitere weitere_groessen(const Dreieck& d, double beta)
+Weitere weitere_groessen(const Dreieck& seiten, double beta)
 {
     // Half the product, and the legs over the hypotenuse, without overflowing
     // where only an intermediate product would.
+    const Dreieck& d = seiten;
     const double produkt = d.an * d.ge;
     const double flaeche = std::isfinite(produkt) ? produkt / 2 : d.an / 2 * d.ge;
     return {beta,

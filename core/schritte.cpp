@@ -104,7 +104,7 @@ std::optional<Dezimal> exakt(const Schritt& s, const Dezimal& erste, const Dezim
                                     ? erste * erste + zweite * zweite
                                     : abstand(zweite * zweite, erste * erste);
         // The double's root to fifteen digits, exact where its square checks out.
-        const Dezimal wurzel = dezimal(Str(roh, QLocale::c()));
+        Dezimal wurzel = dezimal(Str(roh, QLocale::c()));
         if (wurzel * wurzel == quadrat)
             return wurzel;
         break;

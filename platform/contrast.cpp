@@ -15,14 +15,27 @@ namespace {
 constexpr double textRatio = 4.8;
 constexpr double boundaryRatio = 3.2;
 
+// The sRGB transfer function and the channels' weights, as WCAG defines
+// relative luminance.
+struct Srgb {
+    static constexpr double knee = 0.04045;
+    static constexpr double slope = 12.92;
+    static constexpr double offset = 0.055;
+    static constexpr double gamma = 2.4;
+    static constexpr double red = 0.2126;
+    static constexpr double green = 0.7152;
+    static constexpr double blue = 0.0722;
+};
+
 double luminance(const QColor& colour)
 {
     const auto linear = [](float channel) {
-        constexpr double knee = 0.04045;
-        return channel <= knee ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+        return channel <= Srgb::knee
+                   ? channel / Srgb::slope
+                   : std::pow((channel + Srgb::offset) / (1 + Srgb::offset), Srgb::gamma);
     };
-    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF())
-           + 0.0722 * linear(colour.blueF());
+    return Srgb::red * linear(colour.redF()) + Srgb::green * linear(colour.greenF())
+           + Srgb::blue * linear(colour.blueF());
 }
 
 QColor mixed(const QColor& a, const QColor& b, double t)
@@ -56,11 +69,13 @@ Outline outlineFor(const QPalette& palette, bool field)
         field ? palette.color(QPalette::Base) : palette.color(QPalette::Button).lighter(buttonFill);
     const QColor inside = field ? fill : mixed(fill, Qt::white, innerLine);
     // Fusion's own outline colour, and its focus ring's, as starting points.
-    const QColor outline = window.darker(140);
-    const QColor highlight = palette.color(QPalette::Highlight);
+    constexpr int outlineShade = 140;
+    constexpr int ringShade = 125;
+    const QColor outline = window.darker(outlineShade);
+    const QColor ring = palette.color(QPalette::Highlight).darker(ringShade);
     return {reaching(outline, palette.color(QPalette::WindowText), boundaryRatio,
                      {window, fill, inside}),
-            reaching(highlight, extreme(window), boundaryRatio, {window, fill, inside})};
+            reaching(ring, extreme(window), boundaryRatio, {window, fill, inside})};
 }
 
 void drawRounded(QPainter& painter, const QRectF& rect, const QColor& colour, double radius)
@@ -120,9 +135,12 @@ void ReadableStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* 
     const QRectF outer = QRectF(option->rect).adjusted(0.5, 0.5, -0.5, -0.5);
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing, true);
-    drawRounded(*painter, outer, focused ? colours.focus : colours.boundary, 2);
+    // Fusion's corner radii, outside and one pixel in.
+    constexpr double radius = 2;
+    constexpr double innerRadius = 1.7;
+    drawRounded(*painter, outer, focused ? colours.focus : colours.boundary, radius);
     if (focused)
-        drawRounded(*painter, outer.adjusted(1, 1, -1, -1), colours.focus, 1.7);
+        drawRounded(*painter, outer.adjusted(1, 1, -1, -1), colours.focus, innerRadius);
     painter->restore();
 }
 
