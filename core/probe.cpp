@@ -28,7 +28,7 @@ Vergleich vergleich(const Werte& w, Feld feld)
     const std::array<Feld, 2> von = ausgang(s.fall);
     const double roh = wert(w.ergebnis, feld);
     return {feld, QString::fromUtf16(s.term) + u" = "_s + w.einsetzen(s),
-            exakt(s, w.gegeben[von[0]].wert, w.gegeben[von[1]].wert, roh), roh};
+            exakt(s, w.getippt[von[0]].wert, w.getippt[von[1]].wert, roh), roh};
 }
 
 // The given legs (all three sides: the adjacent leg) the calculation replaces.
@@ -58,12 +58,12 @@ Abgleich abgleichen(const Werte& w)
     bool zu_lang = false;
     for (const Feld feld : ueberbestimmt(w)) {
         const Vergleich v = vergleich(w, feld);
-        const Dezimal& alt = w.gegeben[feld].wert;
+        const Dezimal& alt = w.getippt[feld].wert;
         const long long stelle = letzte_stelle(w.eingabe[feld]);
         const Dezimal neu = v.exakt ? *v.exakt : dezimal(v.roh);
         if (abstand(neu, alt) <= halbe_einheit(stelle)) {
             const bool genau = v.exakt && *v.exakt == alt;
-            const Groesse gezeigt = genau ? w.gegeben[feld] : auf_stelle(neu, stelle);
+            const Groesse gezeigt = genau ? w.getippt[feld] : auf_stelle(neu, stelle);
             if (!a.zeilen.isEmpty())
                 a.zeilen << QString();
             a.zeilen << QString::fromUtf16(schritt(w.ergebnis.fall, feld).satz)
@@ -78,9 +78,9 @@ Abgleich abgleichen(const Werte& w)
         if (gezeigt.wert == alt)
             gezeigt = auf_stelle(neu, stelle);
         widersprueche << v.links + gleich(gezeigt.genau) + w.zahl(gezeigt) + u", aber "_s
-                             + name(feld) + u" = "_s + w.zahl(w.gegeben[feld]) + u'.';
+                             + name(feld) + u" = "_s + w.zahl(w.getippt[feld]) + u'.';
         ersetzt << name(feld);
-        zu_lang = zu_lang || !(alt < w.gegeben[Feld::hyp].wert);
+        zu_lang = zu_lang || !(alt < w.getippt[Feld::hyp].wert);
     }
     if (widersprueche.isEmpty())
         return a;

@@ -33,15 +33,15 @@ public:
         , a(a)
     {
         for (const Feld feld : {Feld::winkel, Feld::an, Feld::ge, Feld::hyp}) {
-            const bool neu = berechnet(feld);
-            v.groesse[feld] = neu ? w.berechnet[feld] : w.gegeben[feld];
+            const bool neu = neu_berechnet(feld);
+            v.groesse[feld] = neu ? w.aus_schritt[feld] : w.getippt[feld];
             v.roh[feld] = neu || !w.ist_gegeben(feld) ? wert(w.ergebnis, feld)
-                                                      : als_double(w.gegeben[feld].wert);
+                                                      : als_double(w.getippt[feld].wert);
         }
     }
 
     // Written by the core and not given, or given and contradicted.
-    [[nodiscard]] bool berechnet(Feld feld) const
+    [[nodiscard]] bool neu_berechnet(Feld feld) const
     {
         return w.geschrieben(feld) && !a.bestaetigt[feld];
     }
@@ -53,7 +53,7 @@ public:
         QStringList teile{u"Winkel γ = 90°"_s};
         for (const Feld feld : {Feld::winkel, Feld::an, Feld::ge, Feld::hyp}) {
             if (w.ist_gegeben(feld))
-                teile << name(feld) + u" = "_s + w.zahl(w.gegeben[feld]) + einheit(feld);
+                teile << name(feld) + u" = "_s + w.zahl(w.getippt[feld]) + einheit(feld);
         }
         return u"Gegeben: "_s + teile.join(u"; "_s);
     }
@@ -86,7 +86,7 @@ public:
         const Groesse& alpha = v.groesse[Feld::winkel];
         const Dezimal differenz = abstand(dezimal(u"90"), alpha.wert);
         const Groesse b =
-            core::berechnet(roh, alpha.genau ? std::optional<Dezimal>(differenz) : std::nullopt);
+            berechnet(roh, alpha.genau ? std::optional<Dezimal>(differenz) : std::nullopt);
         const QString wert = gleich(differenz == b.wert) + w.zahl(b) + u'°';
         return {{u"Winkelsumme im Dreieck: α + β + 90° = 180°"_s,
                  u"β = 90° − α"_s + gleich(alpha.genau) + u"90° − "_s + w.eingesetzt(alpha) + u'°'
@@ -127,7 +127,7 @@ public:
             return {{satz, zeile, QString::fromUtf16(f.zu_gross)},
                     titel + u": zu groß für den Rechenbereich"_s,
                     {}};
-        const Groesse g = core::berechnet(roh, exakt);
+        const Groesse g = berechnet(roh, exakt);
         return {{satz, zeile + gleich(g.genau) + w.zahl(g)
                            + (exakt ? QString() : QString::fromUtf16(ungerundet))},
                 titel + gleich(g.genau) + w.zahl(g),
@@ -141,7 +141,7 @@ public:
         const Groesse& c = v.groesse[Feld::hyp];
         const bool genau = k.genau && c.genau;
         const Groesse g =
-            core::berechnet(roh, genau ? quotient(k.wert * k.wert, c.wert, roh) : std::nullopt);
+            berechnet(roh, genau ? quotient(k.wert * k.wert, c.wert, roh) : std::nullopt);
         return {{u"Kathetensatz: "_s + name(kathete) + u"² = Hypotenuse · "_s + p,
                  p + u" = "_s + name(kathete) + u"² / Hypotenuse"_s + gleich(genau)
                      + w.eingesetzt(k) + u"² / "_s + w.eingesetzt(c) + gleich(g.genau) + w.zahl(g)
@@ -160,7 +160,7 @@ public:
             if (wurzel * wurzel == p.wert * q.wert)
                 exakt = std::move(wurzel);
         }
-        const Groesse g = core::berechnet(roh, exakt);
+        const Groesse g = berechnet(roh, exakt);
         return {{u"Höhensatz: h² = p · q"_s,
                  u"h = √(p · q)"_s + gleich(genau) + u"√("_s + w.eingesetzt(p) + u" · "_s
                      + w.eingesetzt(q) + u')' + gleich(g.genau) + w.zahl(g)
@@ -249,7 +249,7 @@ Rechenweg rechenweg(const Texte& eingabe, const Ergebnis& ergebnis, const QLocal
     QStringList ergebnisse;
     bool geloest = false;
     for (const Schreiben& s : ergebnis.schreiben) {
-        if (!l.berechnet(s.feld))
+        if (!l.neu_berechnet(s.feld))
             continue;
         const Absatz absatz = l.schritt_absatz(s.feld);
         r.absaetze << absatz.zeilen;

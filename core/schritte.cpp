@@ -127,14 +127,14 @@ Werte::Werte(const Texte& eingabe_, const Ergebnis& ergebnis_, const QLocale& lo
 {
     for (const Feld feld : {Feld::winkel, Feld::an, Feld::ge, Feld::hyp}) {
         if (ist_gegeben(feld))
-            gegeben[feld] = core::gegeben(eingabe[feld]);
+            getippt[feld] = gegeben(eingabe[feld]);
     }
     for (const Schreiben& w : ergebnis.schreiben) {
         const Schritt& s = schritt(ergebnis.fall, w.feld);
         const std::array<Feld, 2> von = ausgang(ergebnis.fall);
         const double roh = wert(ergebnis, w.feld);
-        berechnet[w.feld] =
-            core::berechnet(roh, exakt(s, gegeben[von[0]].wert, gegeben[von[1]].wert, roh));
+        aus_schritt[w.feld] =
+            berechnet(roh, exakt(s, getippt[von[0]].wert, getippt[von[1]].wert, roh));
     }
 }
 
@@ -152,7 +152,7 @@ QString Werte::einsetzen(const Schritt& s) const
 {
     const std::array<Feld, 2> von = ausgang(s.fall);
     return QString::fromUtf16(s.eingesetzt)
-        .arg(eingesetzt(gegeben[von[0]]), eingesetzt(gegeben[von[1]]));
+        .arg(eingesetzt(getippt[von[0]]), eingesetzt(getippt[von[1]]));
 }
 
 } // namespace core

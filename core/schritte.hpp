@@ -68,8 +68,8 @@ struct Werte {
     const Texte& eingabe;
     const Ergebnis& ergebnis;
     const QLocale& locale;
-    JeFeld<Groesse> gegeben{};
-    JeFeld<Groesse> berechnet{}; // of the fields the core writes
+    JeFeld<Groesse> getippt{};     // of the given fields, as typed
+    JeFeld<Groesse> aus_schritt{}; // of the fields the core writes, as their steps compute them
 
     Werte(const Texte& eingabe, const Ergebnis& ergebnis, const QLocale& locale);
 
