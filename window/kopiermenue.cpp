@@ -47,8 +47,11 @@ Kopiermenue::Kopiermenue(platform::Form& fenster, const std::array<platform::Tex
     m_menue->installEventFilter(this);
     m_einzeln->installEventFilter(this);
     m_menue->addAction(m_wert);
-    connect(m_menue->addAction(QString()), &QAction::triggered, m_alle, &QAction::trigger);
-    connect(m_menue->addAction(QString()), &QAction::triggered, m_rechenweg, &QAction::trigger);
+    // The entries for the shortcuts' copies: their texts name the keys.
+    m_alle_eintrag = m_menue->addAction(QString());
+    m_rechenweg_eintrag = m_menue->addAction(QString());
+    connect(m_alle_eintrag, &QAction::triggered, m_alle, &QAction::trigger);
+    connect(m_rechenweg_eintrag, &QAction::triggered, m_rechenweg, &QAction::trigger);
     m_menue->addMenu(m_einzeln);
     for (std::size_t i = 0; i < m_felder.size(); ++i) {
         m_einzelwerte.at(i) = m_einzeln->addAction(QString());
@@ -102,15 +105,14 @@ bool Kopiermenue::frei() const { return m_alle->isEnabled(); }
 void Kopiermenue::oeffnen(const QPoint& wo, const platform::TextBox* feld, bool von_tastatur)
 {
     platform::GermanQtTexts(); // the shortcuts' key names: "Strg", "Umschalt"
-    const QList<QAction*> eintraege = m_menue->actions();
-    eintraege.at(1)->setText(mitTasten(u"Alle Werte kopieren"_s, *m_alle));
-    eintraege.at(2)->setText(mitTasten(u"Rechenweg kopieren"_s, *m_rechenweg));
+    m_alle_eintrag->setText(mitTasten(u"Alle Werte kopieren"_s, *m_alle));
+    m_rechenweg_eintrag->setText(mitTasten(u"Rechenweg kopieren"_s, *m_rechenweg));
     for (std::size_t i = 0; i < m_felder.size(); ++i)
         m_einzelwerte.at(i)->setText(m_felder.at(i)->Name() + u'\t' + wert(*m_felder.at(i)));
     m_geklickt = feld;
     m_wert->setVisible(feld != nullptr);
     m_menue->popup(wo);
-    m_menue->setActiveAction(von_tastatur ? eintraege.at(1) : nullptr);
+    m_menue->setActiveAction(von_tastatur ? m_alle_eintrag : nullptr);
 }
 
 // An entry chosen by key copies while the menu is still open, then the menu

@@ -61,6 +61,8 @@ private:
     QMenu* m_menue;
     QMenu* m_einzeln; // one entry a field
     QAction* m_wert;
+    QAction* m_alle_eintrag = nullptr;
+    QAction* m_rechenweg_eintrag = nullptr;
     std::array<QAction*, 4> m_einzelwerte{};
     // The window's shortcuts: Ctrl+C, Ctrl+Shift+C, Shift+F10.
     QAction* m_alle;
