@@ -25,10 +25,8 @@ struct Vergleich {
 Vergleich vergleich(const Werte& w, Feld feld)
 {
     const Schritt& s = schritt(w.ergebnis.fall, feld);
-    const std::array<Feld, 2> von = ausgang(s.fall);
-    const double roh = wert(w.ergebnis, feld);
-    return {feld, QString::fromUtf16(s.term) + u" = "_s + w.einsetzen(s),
-            exakt(s, w.getippt[von[0]].wert, w.getippt[von[1]].wert, roh), roh};
+    return {feld, QString::fromUtf16(s.term) + u" = "_s + w.einsetzen(s), w.exakt_aus_schritt[feld],
+            wert(w.ergebnis, feld)};
 }
 
 // The given legs (all three sides: the adjacent leg) the calculation replaces.

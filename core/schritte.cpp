@@ -133,8 +133,8 @@ Werte::Werte(const Texte& eingabe_, const Ergebnis& ergebnis_, const QLocale& lo
         const Schritt& s = schritt(ergebnis.fall, w.feld);
         const std::array<Feld, 2> von = ausgang(ergebnis.fall);
         const double roh = wert(ergebnis, w.feld);
-        aus_schritt[w.feld] =
-            berechnet(roh, exakt(s, getippt[von[0]].wert, getippt[von[1]].wert, roh));
+        exakt_aus_schritt[w.feld] = exakt(s, getippt[von[0]].wert, getippt[von[1]].wert, roh);
+        aus_schritt[w.feld] = berechnet(roh, exakt_aus_schritt[w.feld]);
     }
 }
 

@@ -70,6 +70,7 @@ struct Werte {
     const QLocale& locale;
     JeFeld<Groesse> getippt{};     // of the given fields, as typed
     JeFeld<Groesse> aus_schritt{}; // of the fields the core writes, as their steps compute them
+    JeFeld<std::optional<Dezimal>> exakt_aus_schritt{}; // those steps' exact results, where exact
 
     Werte(const Texte& eingabe, const Ergebnis& ergebnis, const QLocale& locale);
 
