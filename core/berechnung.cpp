@@ -1,101 +1,155 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Every check comes before the first value is decided, so a report never
-// follows a half-written result.
+// follows a half-written result. Each question about a typed value is decided
+// once, on its exact value as typed.
 #include "core/berechnung.hpp"
-
-#include "core/numbers.hpp"
 
 #include <algorithm>
 #include <cmath>
 #include <initializer_list>
-#include <optional>
+
+using namespace Qt::StringLiterals;
 
 namespace core {
 namespace {
 
 constexpr int rechter_winkel = 90;
+// A given value is compared to three significant digits at least.
+constexpr long long vergleichsziffern = 3;
 
-Ergebnis gemeldet(Ergebnis ergebnis, const QString& text, Feld feld)
-{
-    ergebnis.meldung = Meldung{text, QStringLiteral("Eingabefehler"), feld};
-    return ergebnis;
-}
+struct Gelesen {
+    Texte texte;
+    JeFeld<Getippt> getippt;
 
-// The first of the two values a case uses that is 0.
-Ergebnis groesser_null(Ergebnis ergebnis, Feld erste, Feld zweite)
-{
-    const Feld feld = wert(ergebnis, erste) == 0 ? erste : zweite;
-    return gemeldet(std::move(ergebnis), QStringLiteral("Werte müssen größer 0 sein !"), feld);
-}
-
-// For an input beyond the double range, or a result that would be: it would
-// show as "inf" or "nan".
-Ergebnis ausserhalb(Ergebnis ergebnis, Feld feld)
-{
-    return gemeldet(std::move(ergebnis),
-                    QStringLiteral("Werte liegen außerhalb des Rechenbereichs !"), feld);
-}
-
-// The first field whose value is beyond the double range, if any.
-std::optional<Feld> nicht_endlich(const Ergebnis& e, std::initializer_list<Feld> felder)
-{
-    const auto* const feld =
-        std::ranges::find_if(felder, [&e](Feld f) { return !std::isfinite(wert(e, f)); });
-    return feld != felder.end() ? std::optional<Feld>(*feld) : std::nullopt;
-}
-
-bool ist_unbekannt(const Texte& texte, Feld feld) { return texte[feld] == unbekannt; }
-
-double gelesen(const Texte& texte, Feld feld) { return std::fabs(Val(texte[feld])); }
-
-// The sides as read; the two unknown ones give 0, like any text without a number.
-Dreieck seiten_gelesen(const Texte& texte)
-{
-    return {gelesen(texte, Feld::an), gelesen(texte, Feld::ge), gelesen(texte, Feld::hyp)};
-}
-
-// The side a case with the angle starts from, and the two it writes, in order.
-struct SeitenMitWinkel {
-    Feld bekannt, erste, zweite;
+    [[nodiscard]] bool unbekannt(Feld feld) const { return texte[feld] == core::unbekannt; }
+    [[nodiscard]] const mpq_class& wert(Feld feld) const { return getippt[feld].wert; }
 };
-SeitenMitWinkel seiten_von(Fall fall)
+
+Meldung gemeldet(const QString& text, Feld feld) { return {text, u"Eingabefehler"_s, feld}; }
+
+Meldung ausserhalb(Feld feld)
 {
-    if (fall == Fall::winkel_an)
-        return {Feld::an, Feld::ge, Feld::hyp};
-    if (fall == Fall::winkel_ge)
-        return {Feld::ge, Feld::an, Feld::hyp};
-    return {Feld::hyp, Feld::an, Feld::ge};
+    return gemeldet(u"Werte liegen außerhalb des Rechenbereichs !"_s, feld);
 }
 
-// The two sides written, in order, rounded as shown.
-void seiten_schreiben(Ergebnis& e, Feld erste, Feld zweite)
+// The first of these fields whose value lies beyond what the calculation holds.
+std::optional<Meldung> bereich_pruefen(const Gelesen& g, std::initializer_list<Feld> felder)
 {
-    e.schreiben = {{{erste, RoundShown(wert(e, erste))}, {zweite, RoundShown(wert(e, zweite))}}};
+    for (const Feld feld : felder) {
+        if (g.getippt[feld].bereich == Bereich::ausserhalb)
+            return ausserhalb(feld);
+    }
+    return std::nullopt;
 }
 
-// The angle from the two legs, and its complement from them in its own right.
-void winkel_aus_katheten(Ergebnis& e)
+// With the angle given, two unknown side fields name the known side. Both legs
+// given (the hypotenuse unknown) start from the angle and the adjacent leg, the
+// opposite leg checked; any other choice is the hypotenuse's.
+Fall fall_mit_winkel(const Gelesen& g)
 {
-    e.alpha = {winkel_grad(e.seiten.an, e.seiten.ge), winkel_grad(e.seiten.ge, e.seiten.an)};
+    const bool an = g.unbekannt(Feld::an);
+    const bool ge = g.unbekannt(Feld::ge);
+    const bool hyp = g.unbekannt(Feld::hyp);
+    if (an && ge)
+        return Fall::winkel_hyp;
+    if (an && hyp)
+        return Fall::winkel_ge;
+    if (hyp)
+        return Fall::winkel_an;
+    return Fall::winkel_hyp;
 }
 
-Schreiben winkel_schreiben(const Ergebnis& e)
+// Without the angle the first unknown side decides; all three given count as
+// opposite leg and hypotenuse.
+Fall fall_ohne_winkel(const Gelesen& g)
 {
-    return {Feld::winkel, winkel_gezeigt(e.seiten.an, e.seiten.ge)};
+    if (g.unbekannt(Feld::an))
+        return Fall::ge_hyp;
+    if (g.unbekannt(Feld::ge))
+        return Fall::an_hyp;
+    if (g.unbekannt(Feld::hyp))
+        return Fall::an_ge;
+    return Fall::ge_hyp;
+}
+
+// The values a case starts from must be greater than 0 (the angle tested
+// first), and a leg shorter than the hypotenuse.
+std::optional<Meldung> werte_pruefen(Fall fall, const Gelesen& g)
+{
+    const std::array<Feld, 2> ausgang = zeile(fall).ausgang;
+    const std::array<Feld, 2> reihenfolge =
+        mit_winkel(fall) ? std::array{ausgang[1], ausgang[0]} : ausgang;
+    for (const Feld feld : reihenfolge) {
+        if (g.wert(feld) == 0)
+            return gemeldet(u"Werte müssen größer 0 sein !"_s, feld);
+    }
+    if (fall == Fall::an_hyp && g.wert(Feld::an) >= g.wert(Feld::hyp))
+        return gemeldet(u"Ankathete kann nicht >= Hypotenuse sein"_s, Feld::an);
+    if (fall == Fall::ge_hyp && g.wert(Feld::ge) >= g.wert(Feld::hyp))
+        return gemeldet(u"Gegenkathete kann nicht >= Hypotenuse sein"_s, Feld::ge);
+    return std::nullopt;
+}
+
+Abgleich abgleichen(const Loesung& l, Feld feld)
+{
+    const Getippt& typed = l.getippt[feld];
+    long long stelle = typed.letzte_stelle;
+    if (typed.wert != 0)
+        stelle = std::min(stelle, groessenordnung(typed.wert) - (vergleichsziffern - 1));
+    const Dezimal gerundet = l.dreieck.werte[feld].auf_stelle(stelle);
+    return {feld, stelle, bruch(gerundet) == typed.wert};
+}
+
+Ergebnis loesen(Fall fall, const Gelesen& g)
+{
+    if (auto meldung = werte_pruefen(fall, g))
+        return *meldung;
+    Loesung l;
+    l.fall = fall;
+    l.texte = g.texte;
+    l.getippt = g.getippt;
+    l.dreieck = dreieck(fall, g.getippt);
+    for (std::size_t i = 0; i < l.schreiben.size(); ++i) {
+        const Feld feld = zeile(fall).schreibt.at(i);
+        const Dezimal gezeigt = l.dreieck.werte[feld].gerundet(feldstelle).wert;
+        const double wert = als_double(gezeigt);
+        if (!std::isfinite(wert))
+            return ausserhalb(zeile(fall).ausgang[0]);
+        l.schreiben.at(i) = {feld, gezeigt, wert};
+        if (l.ist_gegeben(feld))
+            l.abgleiche.push_back(abgleichen(l, feld));
+    }
+    return l;
+}
+
+Ergebnis mit_winkel(const Gelesen& g)
+{
+    if (auto meldung = bereich_pruefen(g, {Feld::winkel, Feld::an, Feld::ge, Feld::hyp}))
+        return *meldung;
+    if (g.wert(Feld::winkel) >= rechter_winkel)
+        return gemeldet(u"Winkel kann nicht >= 90 Grad sein !!"_s, Feld::winkel);
+    return loesen(fall_mit_winkel(g), g);
+}
+
+Ergebnis ohne_winkel(const Gelesen& g)
+{
+    if (auto meldung = bereich_pruefen(g, {Feld::an, Feld::ge, Feld::hyp}))
+        return *meldung;
+    return loesen(fall_ohne_winkel(g), g);
 }
 
 } // namespace
 
-double wert(const Ergebnis& ergebnis, Feld feld)
+bool Loesung::schreibt(Feld feld) const
 {
-    const Dreieck& d = ergebnis.seiten;
-    switch (feld) {
-    case Feld::winkel: return ergebnis.alpha.grad;
-    case Feld::an: return d.an;
-    case Feld::ge: return d.ge;
-    case Feld::hyp: break;
-    }
-    return d.hyp;
+    return std::ranges::any_of(schreiben, [feld](const Schreiben& s) { return s.feld == feld; });
+}
+
+const Abgleich* Loesung::abgleich(Feld feld) const
+{
+    const auto gefunden =
+        std::ranges::find_if(abgleiche, [feld](const Abgleich& a) { return a.feld == feld; });
+    return gefunden != abgleiche.end() ? &*gefunden : nullptr;
 }
 
 int anzahl_unbekannt(const Texte& texte)
@@ -103,79 +157,18 @@ int anzahl_unbekannt(const Texte& texte)
     return static_cast<int>(std::ranges::count(texte, unbekannt));
 }
 
-Meldung zu_wenige_werte(const Texte& texte)
+Ergebnis berechnen(const Texte& texte)
 {
-    const auto* const feld = std::ranges::find(texte, unbekannt);
-    return {QStringLiteral("Bitte mindestens 2 Werte angeben"), QStringLiteral("Eingabefehler"),
-            static_cast<Feld>(feld - texte.begin())};
-}
-
-Ergebnis mit_winkel(const Texte& texte)
-{
-    Ergebnis e;
-    e.alpha.grad = gelesen(texte, Feld::winkel);
-    e.seiten = seiten_gelesen(texte);
-    if (const auto feld = nicht_endlich(e, {Feld::winkel, Feld::an, Feld::ge, Feld::hyp}))
-        return ausserhalb(e, *feld);
-    if (e.alpha.grad >= rechter_winkel)
-        return gemeldet(e, QStringLiteral("Winkel kann nicht >= 90 Grad sein !!"), Feld::winkel);
-
-    e.fall = fall_mit_winkel(ist_unbekannt(texte, Feld::an), ist_unbekannt(texte, Feld::ge),
-                             ist_unbekannt(texte, Feld::hyp));
-    const SeitenMitWinkel seiten = seiten_von(e.fall);
-    if (wert(e, seiten.bekannt) == 0 || e.alpha.grad == 0)
-        return groesser_null(e, Feld::winkel, seiten.bekannt);
-    e.alpha.komplement = ComplementOf(texte[Feld::winkel], rechter_winkel);
-    const Dreieck d = seiten_mit_winkel(e.fall, e.alpha, e.seiten.an, e.seiten.ge, e.seiten.hyp);
-    if (!std::isfinite(d.an) || !std::isfinite(d.ge) || !std::isfinite(d.hyp))
-        return ausserhalb(e, seiten.bekannt);
-    e.seiten = d;
-    seiten_schreiben(e, seiten.erste, seiten.zweite);
-    return e;
-}
-
-Ergebnis ohne_winkel(const Texte& texte)
-{
-    Ergebnis e;
-    e.seiten = seiten_gelesen(texte);
-    Dreieck& s = e.seiten;
-    if (const auto feld = nicht_endlich(e, {Feld::an, Feld::ge, Feld::hyp}))
-        return ausserhalb(e, *feld);
-
-    e.fall = fall_ohne_winkel(ist_unbekannt(texte, Feld::an), ist_unbekannt(texte, Feld::ge),
-                              ist_unbekannt(texte, Feld::hyp));
-    switch (e.fall) {
-    case Fall::an_ge:
-        if (s.an == 0 || s.ge == 0)
-            return groesser_null(e, Feld::an, Feld::ge);
-        s.hyp = hypotenuse(s.an, s.ge);
-        if (!std::isfinite(s.hyp))
-            return ausserhalb(e, s.an >= s.ge ? Feld::an : Feld::ge);
-        winkel_aus_katheten(e);
-        e.schreiben = {{{Feld::hyp, RoundShown(s.hyp)}, winkel_schreiben(e)}};
-        break;
-    case Fall::an_hyp:
-        if (s.an == 0 || s.hyp == 0)
-            return groesser_null(e, Feld::an, Feld::hyp);
-        if (s.an >= s.hyp)
-            return gemeldet(e, QStringLiteral("Ankathete kann nicht >= Hypotenuse sein"), Feld::an);
-        s.ge = kathete(s.hyp, s.an);
-        winkel_aus_katheten(e);
-        e.schreiben = {{winkel_schreiben(e), {Feld::ge, RoundShown(s.ge)}}};
-        break;
-    default:
-        // Opposite leg and hypotenuse; an entered adjacent leg is recomputed.
-        if (s.ge == 0 || s.hyp == 0)
-            return groesser_null(e, Feld::ge, Feld::hyp);
-        if (s.ge >= s.hyp)
-            return gemeldet(e, QStringLiteral("Gegenkathete kann nicht >= Hypotenuse sein"),
-                            Feld::ge);
-        s.an = kathete(s.hyp, s.ge);
-        winkel_aus_katheten(e);
-        e.schreiben = {{winkel_schreiben(e), {Feld::an, RoundShown(s.an)}}};
-        break;
+    if (anzahl_unbekannt(texte) > hoechstens_unbekannt) {
+        // About the first unknown field, where a value is missing.
+        const auto* const feld = std::ranges::find(texte, unbekannt);
+        return gemeldet(u"Bitte mindestens 2 Werte angeben"_s,
+                        static_cast<Feld>(feld - texte.begin()));
     }
-    return e;
+    Gelesen g{texte, {}};
+    for (const Feld feld : alle_felder)
+        g.getippt[feld] = lesen(texte[feld]);
+    return g.unbekannt(Feld::winkel) ? ohne_winkel(g) : mit_winkel(g);
 }
 
 } // namespace core

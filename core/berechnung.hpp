@@ -1,35 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The two solving procedures decided without a window: from the four field
-// texts to either the report to show or the values to write, in the order they
-// are written. The window's rechnen_mit_winkel and rechnen_ohne_winkel call
-// these and write exactly what they decide.
+// One Berechnen decided without a window: from the four field texts to either
+// the report to show or the solution, with the values to write in the order
+// they are written. The window's procedures write exactly what it decides,
+// and the tests and fuzzers call the same function.
 
 #include "core/formeln.hpp"
+#include "core/numbers.hpp"
 
 #include <QString>
 #include <QStringView>
 
 #include <array>
-#include <cstdint>
 #include <optional>
+#include <variant>
+#include <vector>
 
 namespace core {
 
-// The fields in the window's order: angle alpha, adjacent, opposite, hypotenuse.
-enum class Feld : std::uint8_t { winkel, an, ge, hyp };
-
-// Something for each field, in the window's order, looked up by field.
-template <class T>
-struct JeFeld : std::array<T, 4> {
-    using std::array<T, 4>::operator[];
-    [[nodiscard]] T& operator[](Feld feld) { return this->at(static_cast<std::size_t>(feld)); }
-    [[nodiscard]] const T& operator[](Feld feld) const
-    {
-        return this->at(static_cast<std::size_t>(feld));
-    }
-};
 using Texte = JeFeld<QString>;
 
 // A field whose whole text is this holds an unknown quantity.
@@ -43,23 +32,35 @@ struct Meldung {
 
 struct Schreiben {
     Feld feld = Feld::winkel;
-    double wert = 0; // rounded as the field shows it (RoundShown)
+    Dezimal gezeigt; // the exact value rounded once as the field shows it
+    double wert = 0; // the same as a double, which number-to-text writes digit for digit
 };
 
-struct Ergebnis {
-    std::optional<Meldung> meldung; // the report; nothing when the results are shown
+// A given value that the calculation writes again. It agrees with the value
+// the others give when both are equal to its last typed digit, read to three
+// significant digits at least: a typed 4 stands for 4,00.
+struct Abgleich {
+    Feld feld = Feld::an;
+    long long stelle = 0; // the place compared to
+    bool passt = false;
+};
+
+struct Loesung {
     Fall fall = Fall::winkel_hyp;
-    // The two fields written, in order; nothing is written with a report.
-    std::array<Schreiben, 2> schreiben{};
-    // Unrounded: the sides and the angle in degrees after a successful
-    // calculation, as read before a report. The complement of a computed
-    // angle is computed in its own right, not as 90 minus the angle.
-    Dreieck seiten;
-    Winkel alpha;
+    Texte texte;             // as typed
+    JeFeld<Getippt> getippt; // each text read once
+    Dreieck dreieck;         // the triangle the window shows, exactly
+    std::array<Schreiben, 2> schreiben;
+    std::vector<Abgleich> abgleiche; // in the order of the fields written
+
+    [[nodiscard]] bool ist_gegeben(Feld feld) const { return texte[feld] != unbekannt; }
+    [[nodiscard]] bool schreibt(Feld feld) const;
+    // The field's value in the triangle, as the nearest double.
+    [[nodiscard]] double naeherung(Feld feld) const { return dreieck.werte[feld].naeherung(); }
+    [[nodiscard]] const Abgleich* abgleich(Feld feld) const;
 };
 
-// A field's unrounded value in a result: a side, or alpha in degrees.
-[[nodiscard]] double wert(const Ergebnis& ergebnis, Feld feld);
+using Ergebnis = std::variant<Meldung, Loesung>;
 
 // The fields holding the unknown marker.
 [[nodiscard]] int anzahl_unbekannt(const Texte& texte);
@@ -67,12 +68,8 @@ struct Ergebnis {
 // The most unknown fields a calculation can take: two values must be given.
 inline constexpr int hoechstens_unbekannt = 2;
 
-// Too many unknowns: fewer than two values given. It is about the first
-// unknown field, where a value is missing.
-[[nodiscard]] Meldung zu_wenige_werte(const Texte& texte);
-
-// The two ways of solving: with the angle given, and without it.
-[[nodiscard]] Ergebnis mit_winkel(const Texte& texte);
-[[nodiscard]] Ergebnis ohne_winkel(const Texte& texte);
+// A whole Berechnen: too few values given, or the procedure the angle field
+// chooses (with the angle given, or without it).
+[[nodiscard]] Ergebnis berechnen(const Texte& texte);
 
 } // namespace core

@@ -1,97 +1,90 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/formeln.hpp"
 
-#include "core/numbers.hpp"
-
-#include <cmath>
-
 namespace core {
 namespace {
 
-// pi / 180 and 180 / pi, each as a double and the rest that the double
-// misses, so that a conversion keeps all the digits of its argument.
-constexpr double bogen_je_grad = 0x1.1df46a2529d39p-6;
-constexpr double bogen_je_grad_rest = 0x1.5c1d8becdd291p-62;
-constexpr double grad_je_bogen = 57.29577951308232;
-constexpr double grad_je_bogen_rest = -1.9878495670576283e-15;
+constexpr int rechter_winkel = 90;
 
-constexpr double halber_rechter_winkel = 45;
-
-double bogenmass(double grad) { return std::fma(grad, bogen_je_grad, grad * bogen_je_grad_rest); }
-
-struct Winkelfunktionen {
-    double sin, cos, tan;
-};
-
-// Up to 45 degrees the angle as read is accurate enough; above, the sine,
-// cosine and tangent come from the complement, whose digits were kept.
-Winkelfunktionen winkelfunktionen(Winkel winkel)
+// The two legs and the hypotenuse from the angle and the side a case starts from.
+void seiten_mit_winkel(Fall fall, const JeFeld<Getippt>& g, JeFeld<Zahl>& w)
 {
-    if (winkel.grad < halber_rechter_winkel) {
-        const double w = bogenmass(winkel.grad);
-        return {std::sin(w), std::cos(w), std::tan(w)};
+    const mpq_class& alpha = g[Feld::winkel].wert;
+    const Zahl sin = Zahl::sin(alpha);
+    const Zahl cos = Zahl::cos(alpha);
+    switch (fall) {
+    case Fall::winkel_an:
+        w[Feld::an] = Zahl(g[Feld::an].wert);
+        w[Feld::ge] = w[Feld::an] * sin / cos;
+        w[Feld::hyp] = w[Feld::an] / cos;
+        return;
+    case Fall::winkel_ge:
+        w[Feld::ge] = Zahl(g[Feld::ge].wert);
+        w[Feld::an] = w[Feld::ge] * cos / sin;
+        w[Feld::hyp] = w[Feld::ge] / sin;
+        return;
+    case Fall::winkel_hyp:
+    case Fall::an_ge:
+    case Fall::an_hyp:
+    case Fall::ge_hyp: break;
     }
-    const double c = bogenmass(winkel.komplement);
-    return {std::cos(c), std::sin(c), 1 / std::tan(c)};
+    w[Feld::hyp] = Zahl(g[Feld::hyp].wert);
+    w[Feld::an] = w[Feld::hyp] * cos;
+    w[Feld::ge] = w[Feld::hyp] * sin;
+}
+
+// The third side by Pythagoras, from the exact squares of the two given.
+void seiten_ohne_winkel(Fall fall, const JeFeld<Getippt>& g, JeFeld<Zahl>& w)
+{
+    const Getippt& an = g[Feld::an];
+    const Getippt& ge = g[Feld::ge];
+    const Getippt& hyp = g[Feld::hyp];
+    switch (fall) {
+    case Fall::an_ge:
+        w[Feld::an] = Zahl(an.wert);
+        w[Feld::ge] = Zahl(ge.wert);
+        w[Feld::hyp] = Zahl::wurzel(quadratsumme(an, ge));
+        return;
+    case Fall::an_hyp:
+        w[Feld::an] = Zahl(an.wert);
+        w[Feld::ge] = Zahl::wurzel(quadratdifferenz(hyp, an));
+        w[Feld::hyp] = Zahl(hyp.wert);
+        return;
+    case Fall::winkel_an:
+    case Fall::winkel_ge:
+    case Fall::winkel_hyp:
+    case Fall::ge_hyp: break;
+    }
+    w[Feld::an] = Zahl::wurzel(quadratdifferenz(hyp, ge));
+    w[Feld::ge] = Zahl(ge.wert);
+    w[Feld::hyp] = Zahl(hyp.wert);
 }
 
 } // namespace
 
-Fall fall_mit_winkel(bool an_unbekannt, bool ge_unbekannt, bool hyp_unbekannt)
+Dreieck dreieck(Fall fall, const JeFeld<Getippt>& gegeben)
 {
-    if (an_unbekannt && ge_unbekannt)
-        return Fall::winkel_hyp;
-    if (an_unbekannt && hyp_unbekannt)
-        return Fall::winkel_ge;
-    if (ge_unbekannt && hyp_unbekannt)
-        return Fall::winkel_an;
-    return Fall::winkel_hyp; // at most one side unknown
+    Dreieck d;
+    JeFeld<Zahl>& w = d.werte;
+    if (mit_winkel(fall)) {
+        seiten_mit_winkel(fall, gegeben, w);
+        w[Feld::winkel] = Zahl(gegeben[Feld::winkel].wert);
+        d.beta = Zahl(rechter_winkel - gegeben[Feld::winkel].wert);
+    } else {
+        seiten_ohne_winkel(fall, gegeben, w);
+        w[Feld::winkel] = Zahl::arctan(w[Feld::ge], w[Feld::an]);
+        d.beta = Zahl::arctan(w[Feld::an], w[Feld::ge]);
+    }
+    return d;
 }
 
-Fall fall_ohne_winkel(bool an_unbekannt, bool ge_unbekannt, bool hyp_unbekannt)
+Weitere weitere_groessen(const Dreieck& d)
 {
-    if (an_unbekannt)
-        return Fall::ge_hyp;
-    if (ge_unbekannt)
-        return Fall::an_hyp;
-    if (hyp_unbekannt)
-        return Fall::an_ge;
-    return Fall::ge_hyp;
-}
-
-Dreieck seiten_mit_winkel(Fall fall, Winkel winkel, double an, double ge, double hyp)
-{
-    const Winkelfunktionen f = winkelfunktionen(winkel);
-    if (fall == Fall::winkel_an)
-        return {an, an * f.tan, an / f.cos};
-    if (fall == Fall::winkel_ge)
-        return {ge / f.tan, ge, ge / f.sin};
-    // Legs no longer than the hypotenuse always fit.
-    return {hyp * f.cos, hyp * f.sin, hyp};
-}
-
-double winkel_grad(double an, double ge)
-{
-    // The arc tangent of ge / an without forming the ratio, which would
-    // overflow or underflow for legs of very different size.
-    const double w = std::atan2(ge, an);
-    return std::fma(w, grad_je_bogen, w * grad_je_bogen_rest);
-}
-
-double winkel_gezeigt(double an, double ge) { return RoundShown(winkel_grad(an, ge)); }
-
-// Without overflow or underflow of the squares.
-double hypotenuse(double an, double ge) { return std::hypot(an, ge); }
-
-// sqrt(h - x) * sqrt(h + x) keeps the digits that h^2 - x^2 cancels away when
-// x is close to h; scaling by a power of two, which is exact, keeps h + x from
-// overflowing and tiny sides from losing digits as subnormal numbers.
-double kathete(double h, double x)
-{
-    const int exponent = std::ilogb(h);
-    const double h1 = std::scalbn(h, -exponent);
-    const double x1 = std::scalbn(x, -exponent);
-    return std::scalbn(std::sqrt(h1 - x1) * std::sqrt(h1 + x1), exponent);
+    const Zahl& an = d.werte[Feld::an];
+    const Zahl& ge = d.werte[Feld::ge];
+    const Zahl& hyp = d.werte[Feld::hyp];
+    return {Zahl(mpq_class(1, 2)) * an * ge, an + ge + hyp, ge * ge / hyp, an * an / hyp,
+            an * ge / hyp};
 }
 
 } // namespace core

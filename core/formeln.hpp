@@ -1,54 +1,81 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The triangle's formulas as pure functions of doubles: no window, no field,
-// no shared state. Each keeps every digit a double holds: its results are
-// within a few units of roundoff of the exact ones for the numbers as read.
+// The six ways of solving a right triangle, as one table, and the triangle
+// each finds, exactly: no window, no field, no shared state.
 
+#include "core/exakt.hpp"
+
+#include <gmpxx.h>
+
+#include <array>
+#include <cstddef>
 #include <cstdint>
 
 namespace core {
 
-// The angle alpha in degrees as read, and its distance to a right angle,
-// 90 - grad, taken from the digits as typed: near 90 degrees the cosine and
-// the tangent magnify any error in that distance by the angle's tangent.
-struct Winkel {
-    double grad = 0;
-    double komplement = 0;
+// The fields in the window's order: angle alpha, adjacent, opposite, hypotenuse.
+enum class Feld : std::uint8_t { winkel, an, ge, hyp };
+
+// Something for each field, in the window's order, looked up by field.
+template <class T>
+struct JeFeld : std::array<T, 4> {
+    using std::array<T, 4>::operator[];
+    [[nodiscard]] T& operator[](Feld feld) { return this->at(static_cast<std::size_t>(feld)); }
+    [[nodiscard]] const T& operator[](Feld feld) const
+    {
+        return this->at(static_cast<std::size_t>(feld));
+    }
 };
 
-struct Dreieck {
-    double an = 0;  // adjacent leg (Ankathete)
-    double ge = 0;  // opposite leg (Gegenkathete)
-    double hyp = 0; // hypotenuse
-};
+inline constexpr std::array<Feld, 4> alle_felder{Feld::winkel, Feld::an, Feld::ge, Feld::hyp};
 
 // The two quantities a calculation starts from: the angle and a side, or two sides.
 enum class Fall : std::uint8_t { winkel_an, winkel_ge, winkel_hyp, an_ge, an_hyp, ge_hyp };
 
-// With the angle given, two unknown side fields name the known side; any
-// other choice is the hypotenuse's.
-[[nodiscard]] Fall fall_mit_winkel(bool an_unbekannt, bool ge_unbekannt, bool hyp_unbekannt);
+// What a case starts from (a side first, then the angle or the second side)
+// and the two fields it writes, in the order they are written.
+struct Fallzeile {
+    Fall fall;
+    std::array<Feld, 2> ausgang;
+    std::array<Feld, 2> schreibt;
+};
+inline constexpr std::array<Fallzeile, 6> faelle{{
+    {Fall::winkel_an, {Feld::an, Feld::winkel}, {Feld::ge, Feld::hyp}},
+    {Fall::winkel_ge, {Feld::ge, Feld::winkel}, {Feld::an, Feld::hyp}},
+    {Fall::winkel_hyp, {Feld::hyp, Feld::winkel}, {Feld::an, Feld::ge}},
+    {Fall::an_ge, {Feld::an, Feld::ge}, {Feld::hyp, Feld::winkel}},
+    {Fall::an_hyp, {Feld::an, Feld::hyp}, {Feld::winkel, Feld::ge}},
+    {Fall::ge_hyp, {Feld::ge, Feld::hyp}, {Feld::winkel, Feld::an}},
+}};
+[[nodiscard]] constexpr const Fallzeile& zeile(Fall fall)
+{
+    return faelle.at(static_cast<std::size_t>(fall));
+}
+[[nodiscard]] constexpr bool mit_winkel(Fall fall)
+{
+    return zeile(fall).ausgang[1] == Feld::winkel;
+}
 
-// Without the angle the first unknown side decides; all three given count as
-// opposite leg and hypotenuse.
-[[nodiscard]] Fall fall_ohne_winkel(bool an_unbekannt, bool ge_unbekannt, bool hyp_unbekannt);
+// The triangle exactly: alpha and beta in degrees, the three sides.
+struct Dreieck {
+    JeFeld<Zahl> werte;
+    Zahl beta;
+};
 
-// The two sides a case with the angle does not know, from the one it knows and
-// the angle (0 < grad < 90); the known side is passed through.
-[[nodiscard]] Dreieck seiten_mit_winkel(Fall fall, Winkel winkel, double an, double ge, double hyp);
+// The triangle a case finds from its two starting values (degrees for the
+// angle, 0 < alpha < 90; sides > 0, a leg shorter than the hypotenuse), as
+// typed in their fields; the other fields are not read.
+[[nodiscard]] Dreieck dreieck(Fall fall, const JeFeld<Getippt>& gegeben);
 
-// The angle alpha in degrees from the two legs.
-[[nodiscard]] double winkel_grad(double an, double ge);
-
-// That angle as txt_winkel shows it, rounded to four places: the core decides
-// it and winkel_berechnen writes it, both through this.
-[[nodiscard]] double winkel_gezeigt(double an, double ge);
-
-// The hypotenuse from the two legs.
-[[nodiscard]] double hypotenuse(double an, double ge);
-
-// The missing leg from the hypotenuse h and the other leg x < h.
-[[nodiscard]] double kathete(double h, double x);
+// The further quantities of a triangle.
+struct Weitere {
+    Zahl flaeche;
+    Zahl umfang;
+    Zahl p; // the hypotenuse's segment under the opposite leg
+    Zahl q; // under the adjacent leg
+    Zahl h; // the altitude on the hypotenuse
+};
+[[nodiscard]] Weitere weitere_groessen(const Dreieck& d);
 
 } // namespace core

@@ -147,89 +147,14 @@ bool isRadixInteger(std::string_view s)
            && std::string_view("hHoO").find(s[1]) != std::string_view::npos;
 }
 
-// a - b for digit strings without leading zeros, a >= b.
-std::string minus(const std::string& a, const std::string& b)
-{
-    std::string difference(a.size(), '0');
-    int borrow = 0;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        const std::size_t at = a.size() - 1 - i;
-        int digit = (a[at] - '0') - borrow - (i < b.size() ? b[b.size() - 1 - i] - '0' : 0);
-        borrow = digit < 0 ? 1 : 0;
-        digit += borrow * decimalBase;
-        difference[at] = static_cast<char>('0' + digit);
-    }
-    return difference;
-}
-
-std::string plus(const std::string& a, const std::string& b)
-{
-    std::string sum;
-    int carry = 0;
-    for (std::size_t i = 0; i < std::max(a.size(), b.size()) || carry != 0; ++i) {
-        const int digit = carry + (i < a.size() ? a[a.size() - 1 - i] - '0' : 0)
-                          + (i < b.size() ? b[b.size() - 1 - i] - '0' : 0);
-        sum.push_back(static_cast<char>('0' + digit % decimalBase));
-        carry = digit / decimalBase;
-    }
-    std::ranges::reverse(sum);
-    return sum;
-}
-
-std::string times(const std::string& a, const std::string& b)
-{
-    std::vector<int> places(a.size() + b.size(), 0);
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        for (std::size_t j = 0; j < b.size(); ++j)
-            places[i + j + 1] += (a[i] - '0') * (b[j] - '0');
-    }
-    std::string product(places.size(), '0');
-    int carry = 0;
-    for (std::size_t i = places.size(); i-- > 0;) {
-        const int digit = places[i] + carry;
-        product[i] = static_cast<char>('0' + digit % decimalBase);
-        carry = digit / decimalBase;
-    }
-    return product;
-}
-
-Dezimal normalised(std::string digits, long long exponent)
-{
-    const std::size_t first = digits.find_first_not_of('0');
-    if (first == std::string::npos)
-        return {};
-    const std::size_t last = digits.find_last_not_of('0');
-    exponent += static_cast<long long>(digits.size() - 1 - last);
-    digits.erase(last + 1);
-    digits.erase(0, first);
-    return {std::move(digits), exponent};
-}
-
-// The digits of `zahl` written down to 10^exponent, at or below its own.
-std::string digitsDownTo(const Dezimal& zahl, long long exponent)
-{
-    if (zahl.ziffern.empty())
-        return {};
-    return zahl.ziffern + std::string(static_cast<std::size_t>(zahl.exponent - exponent), '0');
-}
-
-long long lowerExponent(const Dezimal& a, const Dezimal& b)
-{
-    return std::min(a.ziffern.empty() ? b.exponent : a.exponent,
-                    b.ziffern.empty() ? a.exponent : b.exponent);
-}
-
-Dezimal integer(long long value) { return normalised(std::to_string(value), 0); }
-
 // A decimal number's digits as typed, trailing zeros included, and the power
 // of ten of the last of them: "8.6600" is 86600 and -4, "5e3" is 5 and 3.
 struct TypedDigits {
     std::string digits;
     long long lastPlace = 0;
 };
-TypedDigits typedDigits(const std::string& s)
+TypedDigits typedDigits(const ScannedNumber& d)
 {
-    const ScannedNumber d = scanDecimal(s);
     TypedDigits typed;
     long long places = 0;
     bool point = false;
@@ -245,6 +170,63 @@ TypedDigits typedDigits(const std::string& s)
     }
     typed.lastPlace = d.exponent - places;
     return typed;
+}
+
+// The largest double, and the smallest one that keeps all its digits.
+const mpq_class& groesster()
+{
+    static const mpq_class wert(std::numeric_limits<double>::max());
+    return wert;
+}
+const mpq_class& kleinster()
+{
+    static const mpq_class wert(std::numeric_limits<double>::min());
+    return wert;
+}
+
+mpz_class zehn_hoch(unsigned long exponent)
+{
+    mpz_class potenz;
+    mpz_ui_pow_ui(potenz.get_mpz_t(), decimalBase, exponent);
+    return potenz;
+}
+
+// ziffern x 10^exponent, exactly. A power of ten has no prime factors but 2
+// and 5, so the fraction is put in lowest terms without a gcd of long numbers.
+mpq_class mal_zehn_hoch(const mpz_class& ziffern, long long exponent)
+{
+    if (exponent >= 0 || ziffern == 0)
+        return mpq_class(ziffern * zehn_hoch(static_cast<unsigned long>(exponent)));
+    const auto stellen_nach_komma = static_cast<mp_bitcnt_t>(-exponent);
+    mpz_class zaehler = ziffern;
+    const mp_bitcnt_t zweien =
+        std::min<mp_bitcnt_t>(mpz_scan1(zaehler.get_mpz_t(), 0), stellen_nach_komma);
+    mpz_tdiv_q_2exp(zaehler.get_mpz_t(), zaehler.get_mpz_t(), zweien);
+    constexpr unsigned long fuenf = 5;
+    mp_bitcnt_t fuenfen =
+        mpz_remove(zaehler.get_mpz_t(), zaehler.get_mpz_t(), mpz_class(fuenf).get_mpz_t());
+    if (fuenfen > stellen_nach_komma) {
+        mpz_class zurueck;
+        mpz_ui_pow_ui(zurueck.get_mpz_t(), fuenf, fuenfen - stellen_nach_komma);
+        zaehler *= zurueck;
+        fuenfen = stellen_nach_komma;
+    }
+    mpz_class nenner;
+    mpz_ui_pow_ui(nenner.get_mpz_t(), fuenf, stellen_nach_komma - fuenfen);
+    mpz_mul_2exp(nenner.get_mpz_t(), nenner.get_mpz_t(), stellen_nach_komma - zweien);
+    return {zaehler, nenner};
+}
+
+// "&H1F" and "&O17" exactly, as far as their digits go.
+mpz_class radixExact(std::string_view digits, int base)
+{
+    std::string kept;
+    for (const char c : digits) {
+        if (digitValue(c, base) < 0)
+            break;
+        kept.push_back(c);
+    }
+    return kept.empty() ? mpz_class(0) : mpz_class(kept, base);
 }
 
 } // namespace
@@ -274,45 +256,6 @@ double Val(QStringView text)
     return value;
 }
 
-double ComplementOf(QStringView text, int whole)
-{
-    const double value = std::fabs(Val(text));
-    const double wholeValue = whole;
-    // Far from `whole` the difference cancels nothing.
-    if (!(value >= wholeValue / 2 && value <= 2 * wholeValue))
-        return wholeValue - value;
-    const Dezimal typed = dezimal(text);
-    const Dezimal ganz = integer(whole);
-    const double difference = als_double(abstand(ganz, typed));
-    return typed > ganz ? -difference : difference;
-}
-
-double Round(double zahl, int places)
-{
-    if (!std::isfinite(zahl))
-        return zahl;
-    constexpr double exactIntegers = 0x1p53;
-    const double scale = std::pow(10.0, places); // exact for 10^0 .. 10^22
-    const double betrag = std::fabs(zahl);
-    const double ganz = std::trunc(betrag);
-    const double rest = betrag - ganz; // exact
-
-    // rest * scale is exactly p + fehler; compare it with k + 1/2 without rounding.
-    const double p = rest * scale;
-    const double fehler = std::fma(rest, scale, -p);
-    double k = std::floor(p);
-    const double zur_mitte = (p - k) - 0.5; // exact, or clearly negative when it is not
-    const double richtung = zur_mitte != 0 ? zur_mitte : fehler;
-    // With decimal places the scale is even, so k alone decides the parity.
-    const bool ungerade = std::fmod(places == 0 ? ganz + k : k, 2.0) != 0;
-    if (richtung > 0 || (richtung == 0 && ungerade))
-        k += 1;
-
-    const double zaehler = ganz * scale + k;
-    const double ergebnis = zaehler < exactIntegers ? zaehler / scale : ganz + k / scale;
-    return ergebnis == 0 ? 0.0 : std::copysign(ergebnis, zahl);
-}
-
 QString Str(double zahl, const QLocale& locale)
 {
     // Digits and exponent stay ASCII in every locale, so that a result can be
@@ -324,118 +267,16 @@ QString Str(double zahl, const QLocale& locale)
     return text;
 }
 
-double RoundShown(double zahl)
-{
-    constexpr double fifteenDigits = 1e11;
-    const double rounded = Round(zahl, stellen);
-    if (!std::isfinite(zahl) || std::fabs(rounded) < fifteenDigits)
-        return rounded;
-    return Val(Str(zahl, QLocale::c()));
-}
-
-std::strong_ordering Dezimal::operator<=>(const Dezimal& other) const
-{
-    if (ziffern.empty() || other.ziffern.empty())
-        return ziffern.size() <=> other.ziffern.size(); // 0 below everything else
-    if (const auto order = groessenordnung() <=> other.groessenordnung(); order != 0)
-        return order;
-    // Without trailing zeros, a shorter run of the same leading digits is smaller.
-    return ziffern.compare(other.ziffern) <=> 0;
-}
-
 long long Dezimal::groessenordnung() const
 {
     return exponent + static_cast<long long>(ziffern.size()) - 1;
 }
 
-Dezimal dezimal(QStringView text)
+mpq_class bruch(const Dezimal& zahl)
 {
-    const std::string s = significant(text);
-    if (isRadixInteger(s)) {
-        const bool hexadecimal = s[1] == 'h' || s[1] == 'H';
-        const int base = hexadecimal ? hexadecimalBase : octalBase;
-        Dezimal value;
-        for (const char c : std::string_view(s).substr(2)) {
-            const int digit = digitValue(c, base);
-            if (digit < 0)
-                break;
-            value = value * integer(base) + integer(digit);
-        }
-        return value;
-    }
-    const TypedDigits typed = typedDigits(s);
-    return normalised(typed.digits, typed.lastPlace);
-}
-
-long long letzte_stelle(QStringView text)
-{
-    const std::string s = significant(text);
-    return isRadixInteger(s) ? 0 : typedDigits(s).lastPlace;
-}
-
-Dezimal dezimal(long double zahl)
-{
-    // 40 significant digits, correctly rounded: enough that no rounding to 15
-    // digits or fewer afterwards can land on a tie the double's value is not on.
-    constexpr int digits = 40;
-    constexpr std::size_t room = digits + 16; // sign, point, exponent
-    std::array<char, room> text{};
-    const long double betrag = std::fabs(zahl);
-    if (!std::isfinite(betrag) || betrag == 0)
-        return {};
-    const auto [end, error] = std::to_chars(text.data(), text.data() + text.size(), betrag,
-                                            std::chars_format::scientific, digits - 1);
-    return dezimal(QString::fromLatin1(text.data(), end - text.data()));
-}
-
-Dezimal operator+(const Dezimal& a, const Dezimal& b)
-{
-    const long long exponent = lowerExponent(a, b);
-    return normalised(plus(digitsDownTo(a, exponent), digitsDownTo(b, exponent)), exponent);
-}
-
-Dezimal operator*(const Dezimal& a, const Dezimal& b)
-{
-    return normalised(times(a.ziffern, b.ziffern), a.exponent + b.exponent);
-}
-
-Dezimal abstand(const Dezimal& a, const Dezimal& b)
-{
-    const long long exponent = lowerExponent(a, b);
-    std::string x = digitsDownTo(a, exponent);
-    std::string y = digitsDownTo(b, exponent);
-    if (a < b)
-        std::swap(x, y);
-    return normalised(minus(x, y), exponent);
-}
-
-Dezimal gerundet(const Dezimal& zahl, long long stelle)
-{
-    if (zahl.ziffern.empty() || zahl.exponent >= stelle)
-        return zahl;
-    const long long dropped = stelle - zahl.exponent;
-    const auto size = static_cast<long long>(zahl.ziffern.size());
-    if (dropped > size)
-        return {}; // below a tenth of the unit kept
-    const auto kept = static_cast<std::size_t>(size - dropped);
-    std::string digits = zahl.ziffern.substr(0, kept);
-    const std::string rest = zahl.ziffern.substr(kept);
-    const int versusHalf = rest.compare('5' + std::string(rest.size() - 1, '0'));
-    const bool odd = !digits.empty() && (digits.back() - '0') % 2 != 0;
-    if (versusHalf > 0 || (versusHalf == 0 && odd))
-        digits = plus(digits, "1");
-    return normalised(std::move(digits), stelle);
-}
-
-Dezimal wie_gezeigt(const Dezimal& zahl)
-{
-    constexpr long long fiveDigits = 5;
-    Dezimal shown = gerundet(zahl, -stellen);
-    if (shown.ziffern.size() > std::size_t{textDigits})
-        shown = gerundet(zahl, zahl.groessenordnung() - (textDigits - 1));
-    if (shown.ziffern.empty())
-        shown = gerundet(zahl, zahl.groessenordnung() - (fiveDigits - 1));
-    return shown;
+    if (zahl.ziffern.empty())
+        return 0;
+    return mal_zehn_hoch(mpz_class(zahl.ziffern), zahl.exponent);
 }
 
 double als_double(const Dezimal& zahl)
@@ -449,5 +290,116 @@ double als_double(const Dezimal& zahl)
         return zahl.groessenordnung() > 0 ? std::numeric_limits<double>::infinity() : 0.0;
     return value;
 }
+
+long long groessenordnung(const mpq_class& zahl)
+{
+    // The digit counts tell it to within one either way; comparisons in
+    // integers decide.
+    const auto zaehler = static_cast<long long>(mpz_sizeinbase(zahl.get_num_mpz_t(), decimalBase));
+    const auto nenner = static_cast<long long>(mpz_sizeinbase(zahl.get_den_mpz_t(), decimalBase));
+    const auto unter = [&zahl](long long ordnung) { // zahl < 10^ordnung
+        mpz_class links = zahl.get_num();
+        mpz_class rechts = zahl.get_den();
+        if (ordnung >= 0)
+            rechts *= zehn_hoch(static_cast<unsigned long>(ordnung));
+        else
+            links *= zehn_hoch(static_cast<unsigned long>(-ordnung));
+        return links < rechts;
+    };
+    long long ordnung = zaehler - nenner;
+    while (unter(ordnung))
+        --ordnung;
+    while (!unter(ordnung + 1))
+        ++ordnung;
+    return ordnung;
+}
+
+Dezimal gerundet(const mpq_class& zahl, long long stelle)
+{
+    // zahl / 10^stelle = ganz + rest / nenner, in integers
+    mpz_class zaehler = zahl.get_num();
+    mpz_class nenner = zahl.get_den();
+    if (stelle >= 0)
+        nenner *= zehn_hoch(static_cast<unsigned long>(stelle));
+    else
+        zaehler *= zehn_hoch(static_cast<unsigned long>(-stelle));
+    mpz_class ganz;
+    mpz_class rest;
+    mpz_tdiv_qr(ganz.get_mpz_t(), rest.get_mpz_t(), zaehler.get_mpz_t(), nenner.get_mpz_t());
+    const int zur_mitte = cmp(2 * rest, nenner);
+    if (zur_mitte > 0 || (zur_mitte == 0 && mpz_odd_p(ganz.get_mpz_t()) != 0))
+        ++ganz;
+    if (ganz == 0)
+        return {};
+    std::string ziffern = ganz.get_str();
+    const std::size_t letzte = ziffern.find_last_not_of('0');
+    const auto nullen = static_cast<long long>(ziffern.size() - 1 - letzte);
+    ziffern.erase(letzte + 1);
+    return {std::move(ziffern), stelle + nullen};
+}
+
+Bereich bereich(const mpq_class& zahl)
+{
+    if (zahl == 0)
+        return Bereich::null;
+    return zahl < kleinster() || zahl > groesster() ? Bereich::ausserhalb : Bereich::innen;
+}
+
+Getippt lesen(QStringView text)
+{
+    const std::string s = significant(text);
+    Getippt g;
+    g.val = std::fabs(Val(text));
+    if (isRadixInteger(s)) {
+        const bool hexadecimal = s[1] == 'h' || s[1] == 'H';
+        g.ziffern =
+            radixExact(std::string_view(s).substr(2), hexadecimal ? hexadecimalBase : octalBase);
+        g.wert = g.ziffern;
+        g.bereich = bereich(g.wert);
+        return g;
+    }
+    const ScannedNumber d = scanDecimal(s);
+    const TypedDigits typed = typedDigits(d);
+    g.letzte_stelle = typed.lastPlace;
+    const std::size_t erste = typed.digits.find_first_not_of('0');
+    if (erste == std::string::npos)
+        return g;
+    // Far beyond the range the digits need not be multiplied out.
+    constexpr long long jenseits = 400;
+    const long long ordnung = d.leadingPlaces - 1 + d.exponent;
+    if (ordnung > jenseits || ordnung < -jenseits) {
+        g.bereich = Bereich::ausserhalb;
+        return g;
+    }
+    g.ziffern = mpz_class(typed.digits.substr(erste));
+    g.wert = mal_zehn_hoch(g.ziffern, typed.lastPlace);
+    g.bereich = bereich(g.wert);
+    return g;
+}
+
+} // namespace core
+
+namespace core {
+namespace {
+
+// a² ± b², the squares' digits put on one place.
+mpq_class quadrate(const Getippt& a, const Getippt& b, int vorzeichen)
+{
+    const long long stelle = std::min(a.letzte_stelle, b.letzte_stelle);
+    const auto verschoben = [stelle](const Getippt& g) {
+        return mpz_class(g.ziffern
+                         * zehn_hoch(static_cast<unsigned long>(g.letzte_stelle - stelle)));
+    };
+    const mpz_class x = verschoben(a);
+    const mpz_class y = verschoben(b);
+    return mal_zehn_hoch(vorzeichen > 0 ? mpz_class(x * x + y * y) : mpz_class(x * x - y * y),
+                         2 * stelle);
+}
+
+} // namespace
+
+mpq_class quadratsumme(const Getippt& a, const Getippt& b) { return quadrate(a, b, 1); }
+
+mpq_class quadratdifferenz(const Getippt& a, const Getippt& b) { return quadrate(a, b, -1); }
 
 } // namespace core

@@ -4,7 +4,9 @@
 #include <QString>
 #include <QStringView>
 
-#include <compare>
+#include <gmpxx.h>
+
+#include <cstdint>
 #include <string>
 
 class QLocale;
@@ -20,57 +22,62 @@ inline constexpr int stellen = 4;
 // that cannot continue the number, and a text without a number gives 0.
 [[nodiscard]] double Val(QStringView text);
 
-// whole - |Val(text)| from the digits as typed: the exact decimal difference,
-// rounded once. Subtracting the double Val reads would keep its conversion
-// error, which dwarfs a small difference: "89.9999999" gives exactly 1e-7.
-[[nodiscard]] double ComplementOf(QStringView text, int whole);
-
-// Rounds to `places` decimal places (0 to 15). Only a double whose exact value
-// lies halfway goes to the even neighbour.
-[[nodiscard]] double Round(double zahl, int places);
-
 // The general number-to-text conversion: at most 15 significant digits, no
 // trailing zeros, no grouping, ASCII digits, and the decimal separator of
 // `locale`; the exponent is written "e" where the locale does, "E" elsewhere.
 [[nodiscard]] QString Str(double zahl, const QLocale& locale);
 
-// A result as a field shows it, rounded once: to four places, or, where four
-// places would need more than the 15 significant digits Str writes (from
-// 1E+11), to those 15 digits. Rounding to four places first would round the
-// fifteenth digit a second time.
-[[nodiscard]] double RoundShown(double zahl);
-
-// A non-negative decimal number held exactly: the value is ziffern x
-// 10^exponent, ziffern without leading or trailing zeros (empty for 0). It
-// decides where a result is exact and writes a typed number digit for digit.
+// A non-negative decimal number as it is written: ziffern x 10^exponent,
+// without leading or trailing zeros (empty for 0).
 struct Dezimal {
     std::string ziffern;
     long long exponent = 0;
 
     [[nodiscard]] bool operator==(const Dezimal&) const = default;
-    [[nodiscard]] std::strong_ordering operator<=>(const Dezimal& other) const;
     // The power of ten of the first digit: 2 for 123, -3 for 0.001.
     [[nodiscard]] long long groessenordnung() const;
 };
 
-// |Val(text)|, digit for digit as typed.
-[[nodiscard]] Dezimal dezimal(QStringView text);
-// The power of ten of the last digit typed, trailing zeros counted: -4 for
-// "8.6600", 0 for "5", 3 for "5e3". A typed value stands for every number
-// within half a unit of that place.
-[[nodiscard]] long long letzte_stelle(QStringView text);
-// |zahl| to 40 significant digits (0 for a value beyond the range).
-[[nodiscard]] Dezimal dezimal(long double zahl);
-[[nodiscard]] Dezimal operator+(const Dezimal& a, const Dezimal& b);
-[[nodiscard]] Dezimal operator*(const Dezimal& a, const Dezimal& b);
-// |a - b|
-[[nodiscard]] Dezimal abstand(const Dezimal& a, const Dezimal& b);
-// Rounded to a multiple of 10^stelle, a tie to the even neighbour.
-[[nodiscard]] Dezimal gerundet(const Dezimal& zahl, long long stelle);
-// Rounded as a field shows it (see RoundShown); where four places leave 0 of
-// a value that is not 0, to five significant digits.
-[[nodiscard]] Dezimal wie_gezeigt(const Dezimal& zahl);
-// The nearest double.
+// A value rounded to a place, and that place.
+struct Gerundet {
+    Dezimal wert;
+    long long stelle = 0;
+};
+
+// The exact value, and the nearest double.
+[[nodiscard]] mpq_class bruch(const Dezimal& zahl);
 [[nodiscard]] double als_double(const Dezimal& zahl);
+
+// The power of ten of the first digit of a positive number.
+[[nodiscard]] long long groessenordnung(const mpq_class& zahl);
+
+// Rounded to a multiple of 10^stelle, a tie to the even neighbour, decided exactly.
+[[nodiscard]] Dezimal gerundet(const mpq_class& zahl, long long stelle);
+
+// Where a value stands: 0, within what the calculation holds (what a double
+// holds without losing digits: from its smallest normal value to its
+// largest), or beyond.
+enum class Bereich : std::uint8_t { null, innen, ausserhalb };
+
+// A field's text, read once: |Val(text)|, its exact value as typed, and the
+// place of the last digit typed, trailing zeros counted (-4 for "8.6600", 0
+// for "5", 3 for "5e3"). A value beyond the range is not held exactly.
+struct Getippt {
+    double val = 0;
+    mpq_class wert;
+    long long letzte_stelle = 0;
+    Bereich bereich = Bereich::null;
+    mpz_class ziffern; // wert = ziffern x 10^letzte_stelle
+};
+[[nodiscard]] Getippt lesen(QStringView text);
+
+// a² + b² and a² − b² of two typed values, exactly. Both are decimals, which
+// puts the result in lowest terms without the gcd of two long numbers that a
+// general fraction needs.
+[[nodiscard]] mpq_class quadratsumme(const Getippt& a, const Getippt& b);
+[[nodiscard]] mpq_class quadratdifferenz(const Getippt& a, const Getippt& b);
+
+// Where a positive exact value stands.
+[[nodiscard]] Bereich bereich(const mpq_class& zahl);
 
 } // namespace core

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/probe.hpp"
 
-#include <cmath>
-#include <vector>
+#include <algorithm>
+#include <array>
 
 using namespace Qt::StringLiterals;
 
@@ -11,160 +11,133 @@ namespace {
 
 const QString haken = QStringLiteral(" ✓");
 
-// Half a unit of the place `stelle`.
-Dezimal halbe_einheit(long long stelle) { return {"5", stelle - 1}; }
+QString der_die(Feld feld) { return u"die "_s + name(feld); }
 
-// One given leg or side that the calculation writes again.
-struct Vergleich {
-    Feld feld;
-    QString links; // the term with the numbers put in: "Hypotenuse · cos α = 10 · cos 30°"
-    std::optional<Dezimal> exakt;
-    double roh;
+// A computed value to its text's place, or finer where a comparison needs it.
+Groesse feiner(const Zahl& z, long long stelle)
+{
+    return auf_stelle(z, std::min(z.gerundet(textstelle).stelle, stelle));
+}
+
+struct Widerspruch {
+    QString zeile;
+    bool zu_lang; // not even shorter than the given hypotenuse
 };
 
-Vergleich vergleich(const Werte& w, Feld feld)
+QString links(const Werte& w, Feld feld)
 {
-    const Schritt& s = schritt(w.ergebnis.fall, feld);
-    return {feld, QString::fromUtf16(s.term) + u" = "_s + w.einsetzen(s), w.exakt_aus_schritt[feld],
-            wert(w.ergebnis, feld)};
+    const Schritt& s = schritt(w.loesung().fall, feld);
+    return QString::fromUtf16(s.term) + u" = "_s + w.einsetzen(s);
 }
-
-// The given legs (all three sides: the adjacent leg) the calculation replaces.
-std::vector<Feld> ueberbestimmt(const Werte& w)
-{
-    if (w.ergebnis.fall == Fall::ge_hyp && w.ist_gegeben(Feld::an))
-        return {Feld::an};
-    std::vector<Feld> felder;
-    if (w.ergebnis.fall == Fall::winkel_hyp) {
-        for (const Feld feld : {Feld::an, Feld::ge}) {
-            if (w.ist_gegeben(feld))
-                felder.push_back(feld);
-        }
-    }
-    return felder;
-}
-
-QString die(Feld feld) { return u"die "_s + name(feld); }
 
 } // namespace
 
-Abgleich abgleichen(const Werte& w)
+QStringList abgleich_zeilen(const Werte& w)
 {
-    Abgleich a;
+    const Loesung& l = w.loesung();
+    QStringList zeilen;
     QStringList widersprueche;
     QStringList ersetzt;
     bool zu_lang = false;
-    for (const Feld feld : ueberbestimmt(w)) {
-        const Vergleich v = vergleich(w, feld);
-        const Dezimal& alt = w.getippt[feld].wert;
-        const long long stelle = letzte_stelle(w.eingabe[feld]);
-        const Dezimal neu = v.exakt ? *v.exakt : dezimal(v.roh);
-        if (abstand(neu, alt) <= halbe_einheit(stelle)) {
-            const bool genau = v.exakt && *v.exakt == alt;
-            const Groesse gezeigt = genau ? w.getippt[feld] : auf_stelle(neu, stelle);
-            if (!a.zeilen.isEmpty())
-                a.zeilen << QString();
-            a.zeilen << QString::fromUtf16(schritt(w.ergebnis.fall, feld).satz)
-                     << u"Probe für "_s + die(feld) + u": "_s + v.links + gleich(genau)
-                            + w.zahl(gezeigt) + haken;
-            a.bestaetigt[feld] = true;
+    for (const Abgleich& a : l.abgleiche) {
+        const Zahl& wert = l.dreieck.werte[a.feld];
+        const Groesse typed = gegeben(l.getippt[a.feld]);
+        if (a.passt) {
+            const bool genau = wert.rational() == l.getippt[a.feld].wert;
+            const Groesse gezeigt = genau ? typed : feiner(wert, a.stelle);
+            if (!zeilen.isEmpty())
+                zeilen << QString();
+            zeilen << QString::fromUtf16(schritt(l.fall, a.feld).satz)
+                   << u"Probe für "_s + der_die(a.feld) + u": "_s + links(w, a.feld)
+                          + gleich(gezeigt.genau) + w.zahl(gezeigt) + haken;
             continue;
         }
-        // Rounded as the text rounds, unless that looks like the given value:
-        // then to its typed place, where the two differ.
-        Groesse gezeigt = berechnet(v.roh, v.exakt);
-        if (gezeigt.wert == alt)
-            gezeigt = auf_stelle(neu, stelle);
-        widersprueche << v.links + gleich(gezeigt.genau) + w.zahl(gezeigt) + u", aber "_s
-                             + name(feld) + u" = "_s + w.zahl(w.getippt[feld]) + u'.';
-        ersetzt << name(feld);
-        zu_lang = zu_lang || !(alt < w.getippt[Feld::hyp].wert);
+        // One digit further than compared, so that the difference shows.
+        const Groesse gezeigt = feiner(wert, a.stelle - 1);
+        widersprueche << links(w, a.feld) + gleich(gezeigt.genau) + w.zahl(gezeigt) + u", aber "_s
+                             + name(a.feld) + u" = "_s + w.zahl(typed) + u'.';
+        ersetzt << name(a.feld);
+        zu_lang = zu_lang
+                  || (l.ist_gegeben(Feld::hyp) && a.feld != Feld::hyp
+                      && l.getippt[a.feld].wert >= l.getippt[Feld::hyp].wert);
     }
     if (widersprueche.isEmpty())
-        return a;
-    if (!a.zeilen.isEmpty())
-        a.zeilen << QString();
+        return zeilen;
+    if (!zeilen.isEmpty())
+        zeilen << QString();
     const QString kopf = u"Die Angaben passen nicht zusammen:"_s;
     if (widersprueche.size() == 1)
-        a.zeilen << kopf + u' ' + widersprueche.front();
+        zeilen << kopf + u' ' + widersprueche.front();
     else
-        a.zeilen << kopf << widersprueche;
+        zeilen << kopf << widersprueche;
     if (zu_lang) {
-        a.zeilen << (ersetzt.size() == 1 ? u"Außerdem muss die "_s + ersetzt.front()
-                                               + u" kürzer als die Hypotenuse sein."_s
-                                         : u"Außerdem muss jede Kathete kürzer als die "
-                                           "Hypotenuse sein."_s);
+        zeilen << (ersetzt.size() == 1 ? u"Außerdem muss die "_s + ersetzt.front()
+                                             + u" kürzer als die Hypotenuse sein."_s
+                                       : u"Außerdem muss jede Kathete kürzer als die "
+                                         "Hypotenuse sein."_s);
     }
-    const std::array<Feld, 2> von = ausgang(w.ergebnis.fall);
+    const std::array<Feld, 2> von = zeile(l.fall).ausgang;
     const QString neu = ersetzt.size() == 1
                             ? u"die "_s + ersetzt.front() + u" wird neu berechnet."_s
                             : ersetzt.join(u" und "_s) + u" werden neu berechnet."_s;
-    a.zeilen << u"Gerechnet wird mit "_s + name(von[0]) + u" und "_s + name(von[1]) + u"; "_s + neu;
-    return a;
+    zeilen << u"Gerechnet wird mit "_s + name(von[0]) + u" und "_s + name(von[1]) + u"; "_s + neu;
+    return zeilen;
 }
 
 namespace {
 
-QStringList pythagoras_probe(const Werte& w, const Verwendet& v)
+// "links ≈ X ≈ rechts ✓" where both sides round to the same X, at four
+// significant digits or else three; "=" where a side is exactly X.
+QString vergleich(const Werte& w, const QString& links, const Zahl& l, const QString& rechts,
+                  const Zahl& r)
 {
-    const Groesse& an = v.groesse[Feld::an];
-    const Groesse& ge = v.groesse[Feld::ge];
-    const Groesse& hyp = v.groesse[Feld::hyp];
-    const QString links = w.eingesetzt(an) + u"² + "_s + w.eingesetzt(ge) + u'²';
-    const QString rechts = w.eingesetzt(hyp) + u'²';
-    QString zeile;
-    if (an.genau && ge.genau && hyp.genau
-        && an.wert * an.wert + ge.wert * ge.wert == hyp.wert * hyp.wert) {
-        zeile = links + u" = "_s + w.zahl(berechnet(hyp.wert * hyp.wert)) + u" = "_s + rechts;
-    } else {
-        // Both sides from the unrounded values, which agree far beyond the
-        // four digits a check with rounded values can show.
-        const long double quadrat =
-            static_cast<long double>(v.roh[Feld::hyp]) * static_cast<long double>(v.roh[Feld::hyp]);
-        zeile = links + u" ≈ "_s + w.zahl(vier_stellen(quadrat)) + u" ≈ "_s + rechts;
+    for (const Stellenregel regel : {vier_ziffern, drei_ziffern}) {
+        const Groesse a = berechnet(l, regel);
+        const Groesse b = berechnet(r, regel);
+        if (a.wert == b.wert) {
+            return links + gleich(a.genau) + w.zahl(a) + gleich(b.genau) + rechts + haken;
+        }
     }
-    return {u"Probe mit dem Satz des Pythagoras: Ankathete² + Gegenkathete² = Hypotenuse²"_s,
-            zeile + haken};
+    return links + u" ≈ "_s + w.zahl(berechnet(l, vier_ziffern)) + u", "_s + rechts + u" ≈ "_s
+           + w.zahl(berechnet(r, vier_ziffern));
 }
 
-// tan α = Gegenkathete / Ankathete after arcsin or arccos; sin α after arctan.
-QStringList verhaeltnis_probe(const Werte& w, const Verwendet& v)
+mpq_class gedruckt(const Werte& w, Feld feld) { return bruch(w.gezeigt(feld).wert); }
+
+QStringList pythagoras_probe(const Werte& w)
 {
-    const bool nach_arctan = w.ergebnis.fall == Fall::an_ge;
-    const Funktion funktion = nach_arctan ? Funktion::sin : Funktion::tan;
-    const Feld nenner = nach_arctan ? Feld::hyp : Feld::an;
-    const Groesse& alpha = v.groesse[Feld::winkel];
-    const Groesse& oben = v.groesse[Feld::ge];
-    const Groesse& unten = v.groesse[nenner];
-    const QString f = nach_arctan ? u"sin"_s : u"tan"_s;
-    const QString links = f + u' ' + w.eingesetzt(alpha) + u'°';
-    const QString rechts = w.eingesetzt(oben) + u" / "_s + w.eingesetzt(unten);
-    const Sonderwert sw = sonderwert(funktion);
-    QString zeile;
-    if (alpha.genau && oben.genau && unten.genau && alpha.wert == sw.grad
-        && oben.wert == unten.wert * sw.wert) {
-        zeile = links + u" = "_s + w.zahl(berechnet(sw.wert)) + u" = "_s + rechts;
-    } else {
-        const long double verhaeltnis =
-            static_cast<long double>(v.roh[Feld::ge]) / static_cast<long double>(v.roh[nenner]);
-        zeile = links + u" ≈ "_s + w.zahl(vier_stellen(verhaeltnis)) + u" ≈ "_s + rechts;
-    }
-    return {u"Probe mit "_s + f + u" α = Gegenkathete / "_s + name(nenner), zeile + haken};
+    const mpq_class an = gedruckt(w, Feld::an);
+    const mpq_class ge = gedruckt(w, Feld::ge);
+    const mpq_class hyp = gedruckt(w, Feld::hyp);
+    const QString links =
+        w.eingesetzt(w.gezeigt(Feld::an)) + u"² + "_s + w.eingesetzt(w.gezeigt(Feld::ge)) + u'²';
+    const QString rechts = w.eingesetzt(w.gezeigt(Feld::hyp)) + u'²';
+    return {u"Probe mit dem Satz des Pythagoras: Ankathete² + Gegenkathete² = Hypotenuse²"_s,
+            vergleich(w, links, Zahl(an * an + ge * ge), rechts, Zahl(hyp * hyp))};
+}
+
+// tan α = Gegenkathete / Ankathete after arcsin or arccos; sin α after
+// arctan, or where α is printed as 90°.
+QStringList verhaeltnis_probe(const Werte& w)
+{
+    constexpr int rechter_winkel = 90;
+    const mpq_class alpha = gedruckt(w, Feld::winkel);
+    const bool sinus = w.loesung().fall == Fall::an_ge || alpha >= rechter_winkel;
+    const Feld nenner = sinus ? Feld::hyp : Feld::an;
+    const QString f = sinus ? u"sin"_s : u"tan"_s;
+    const Zahl links = sinus ? Zahl::sin(alpha) : Zahl::sin(alpha) / Zahl::cos(alpha);
+    const QString rechts =
+        w.eingesetzt(w.gezeigt(Feld::ge)) + u" / "_s + w.eingesetzt(w.gezeigt(nenner));
+    return {u"Probe mit "_s + f + u" α = Gegenkathete / "_s + name(nenner),
+            vergleich(w, f + u' ' + w.eingesetzt(w.gezeigt(Feld::winkel)) + u'°', links, rechts,
+                      Zahl(gedruckt(w, Feld::ge) / gedruckt(w, nenner)))};
 }
 
 } // namespace
 
-QStringList schlussprobe(const Werte& w, const Verwendet& v)
+QStringList schlussprobe(const Werte& w)
 {
-    switch (w.ergebnis.fall) {
-    case Fall::winkel_an:
-    case Fall::winkel_ge:
-    case Fall::winkel_hyp: return pythagoras_probe(w, v);
-    case Fall::an_ge:
-    case Fall::an_hyp:
-    case Fall::ge_hyp: break;
-    }
-    return verhaeltnis_probe(w, v);
+    return mit_winkel(w.loesung().fall) ? pythagoras_probe(w) : verhaeltnis_probe(w);
 }
 
 } // namespace core

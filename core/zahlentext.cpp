@@ -15,7 +15,7 @@ namespace {
 constexpr long long ausgeschrieben_ab = -4;  // 0,0001
 constexpr long long ausgeschrieben_bis = 14; // below 10^15
 constexpr long long gueltige_ziffern = 4;
-constexpr long long hoechstens_ziffern = 15; // as the fields show
+constexpr long long hoechstens_ziffern = 15; // as the fields show at most
 
 QString hochgestellt(long long exponent)
 {
@@ -27,55 +27,43 @@ QString hochgestellt(long long exponent)
     return text;
 }
 
-// The place a computed value is rounded to: four decimal places, or further
-// down to four significant digits, and never more than fifteen digits.
-long long rundungsstelle(const Dezimal& zahl)
-{
-    const long long ordnung = zahl.groessenordnung();
-    const long long stelle = std::min(-stellen * 1LL, ordnung - (gueltige_ziffern - 1));
-    return std::max(stelle, ordnung - (hoechstens_ziffern - 1));
-}
-
 } // namespace
 
-Groesse gegeben(QStringView text)
+long long textstelle(long long groessenordnung)
+{
+    const long long stelle = std::min(-stellen * 1LL, groessenordnung - (gueltige_ziffern - 1));
+    return std::max(stelle, groessenordnung - (hoechstens_ziffern - 1));
+}
+
+long long vier_ziffern(long long groessenordnung) { return groessenordnung - 3; }
+long long drei_ziffern(long long groessenordnung) { return groessenordnung - 2; }
+
+Groesse gegeben(const Getippt& getippt)
 {
     // Its zeros as typed: "8,66030" tells a value to five places.
-    return {dezimal(text), true, letzte_stelle(text)};
+    return {gerundet(getippt.wert, getippt.letzte_stelle), true, getippt.letzte_stelle};
 }
 
-Groesse auf_stelle(const Dezimal& zahl, long long stelle)
+Groesse auf_stelle(const Zahl& zahl, long long stelle)
 {
-    return {gerundet(zahl, stelle), false, stelle};
+    Dezimal wert = zahl.auf_stelle(stelle);
+    const auto exakt = zahl.rational();
+    const bool genau = exakt && *exakt == bruch(wert);
+    return {std::move(wert), genau, genau ? std::nullopt : std::optional(stelle)};
 }
 
-Groesse berechnet(double zahl, const std::optional<Dezimal>& exakt)
+Groesse berechnet(const Zahl& zahl, Stellenregel regel)
 {
-    const Dezimal quelle = exakt ? *exakt : dezimal(zahl);
-    if (quelle.ziffern.empty())
-        return {quelle, exakt.has_value(), {}};
-    const long long stelle = rundungsstelle(quelle);
-    const Dezimal wert = gerundet(quelle, stelle);
-    const bool genau = exakt && *exakt == wert;
-    if (genau || wert.ziffern.empty())
-        return {wert, genau, {}};
-    // A rounded value shows four significant digits at least, zeros included
-    // ("≈ 2,500"), but no place it was not rounded to.
-    return {wert, false, std::max(stelle, wert.groessenordnung() - (gueltige_ziffern - 1))};
-}
-
-Groesse berechnet(const Dezimal& exakt) { return berechnet(als_double(exakt), exakt); }
-
-Groesse vier_stellen(long double zahl)
-{
-    const Dezimal quelle = dezimal(zahl);
-    if (quelle.ziffern.empty())
-        return {};
-    const long long stelle = quelle.groessenordnung() - (gueltige_ziffern - 1);
-    Groesse g = auf_stelle(quelle, stelle);
-    // Rounding up can carry into a new leading digit: 9,9996 becomes 10,00.
-    g.nullen_bis = std::max(stelle, g.wert.groessenordnung() - (gueltige_ziffern - 1));
-    return g;
+    Gerundet g = zahl.gerundet(regel);
+    const auto exakt = zahl.rational();
+    const bool genau = exakt && *exakt == bruch(g.wert);
+    if (genau || g.wert.ziffern.empty())
+        return {std::move(g.wert), genau, {}};
+    // A rounded value keeps its zeros down to the place it was rounded to
+    // ("≈ 2,5000"), but where rounding carried into a new leading digit no
+    // more than that digit's rule asks for ("0,001000", not "0,0010000").
+    const long long stelle = std::max(g.stelle, regel(g.wert.groessenordnung()));
+    return {std::move(g.wert), false, stelle};
 }
 
 QString zahl(const Groesse& g, const QLocale& locale)

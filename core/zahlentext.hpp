@@ -3,10 +3,12 @@
 
 // Numbers as the worked solution writes them. One rule for the whole text:
 // from 10^-4 to below 10^15 a number is written out, beyond that as digits
-// times a power of ten ("1,414 · 10⁻⁵"). A rounded value keeps four decimal
-// places, as the fields do, and at least four significant digits ("0,001000"),
-// and is marked "≈"; a given value is written digit for digit as typed.
+// times a power of ten ("1,414 · 10⁻⁵"). A computed value is rounded once
+// from its exact value, to four decimal places, as the fields are, and to at
+// least four significant digits ("0,001000"), and is marked "≈" unless it is
+// exactly that; a given value is written digit for digit as typed.
 
+#include "core/exakt.hpp"
 #include "core/numbers.hpp"
 
 #include <QString>
@@ -26,19 +28,19 @@ struct Groesse {
     std::optional<long long> nullen_bis;
 };
 
+// The place the text rounds a computed value of this size to.
+[[nodiscard]] long long textstelle(long long groessenordnung);
+// Four and three significant digits, as a check compares its two sides.
+[[nodiscard]] long long vier_ziffern(long long groessenordnung);
+[[nodiscard]] long long drei_ziffern(long long groessenordnung);
+
 // A typed value, exactly as typed, with the zeros typed after its last digit.
-[[nodiscard]] Groesse gegeben(QStringView text);
-
-// A computed quantity, rounded as the text shows it, from its exact value
-// where that is known, else from the double.
-[[nodiscard]] Groesse berechnet(double zahl, const std::optional<Dezimal>& exakt);
-[[nodiscard]] Groesse berechnet(const Dezimal& exakt);
-
+[[nodiscard]] Groesse gegeben(const Getippt& getippt);
+// A computed quantity, rounded by a rule (the text's own by default), its
+// zeros down to that place kept.
+[[nodiscard]] Groesse berechnet(const Zahl& zahl, Stellenregel regel = textstelle);
 // Rounded to a given place, its zeros down to there kept.
-[[nodiscard]] Groesse auf_stelle(const Dezimal& zahl, long long stelle);
-
-// To four significant digits, as a check with rounded values can agree.
-[[nodiscard]] Groesse vier_stellen(long double zahl);
+[[nodiscard]] Groesse auf_stelle(const Zahl& zahl, long long stelle);
 
 // The number with the locale's decimal separator, under the one rule.
 [[nodiscard]] QString zahl(const Groesse& g, const QLocale& locale);

@@ -17,6 +17,8 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
 
 #include <algorithm>
 #include <utility>
@@ -57,6 +59,36 @@ void TextBox::SetText(const QString& text)
     setText(text);
     setCursorPosition(0);
     m_selStart = 0;
+}
+
+void TextBox::SetNote(const QString& note)
+{
+    if (note == m_note)
+        return;
+    m_note = note;
+    setAccessibleDescription(note);
+    update();
+}
+
+void TextBox::paintEvent(QPaintEvent* event)
+{
+    QLineEdit::paintEvent(event);
+    if (m_note.isEmpty())
+        return;
+    // A filled corner, as spreadsheets mark a cell with a comment, edged in
+    // the text colour so that it stands out on any fill.
+    const qreal seite = height() * 0.4;
+    const QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    QPainterPath ecke;
+    ecke.moveTo(r.topRight());
+    ecke.lineTo(r.right() - seite, r.top());
+    ecke.lineTo(r.right(), r.top() + seite);
+    ecke.closeSubpath();
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(palette().color(QPalette::Active, QPalette::Text), 1));
+    painter.setBrush(palette().color(QPalette::Active, QPalette::Highlight));
+    painter.drawPath(ecke);
 }
 
 void TextBox::refuseWhileLocked()

@@ -33,6 +33,11 @@ public:
     void SetSelStart(int start);
     // A text that a click selects as a whole, so that typing replaces it.
     void SetMarker(const QString& marker);
+    // A remark on the value shown, such as why the program replaced what was
+    // typed: a mark in the field's corner (a shape, not only a colour), and
+    // the field's accessible description. Empty removes it.
+    void SetNote(const QString& note);
+    [[nodiscard]] QString Note() const { return m_note; }
 
 Q_SIGNALS:
     void GotFocus();
@@ -48,6 +53,7 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     // Locked fields show results: their text keeps the contrast of an editable
@@ -65,6 +71,7 @@ private:
     [[nodiscard]] QString filtered(const QString& characters);
 
     QString m_marker;
+    QString m_note;
     QString m_lockedText; // what a locked field shows
     int m_selStart = 0;   // the selection start, kept while the field has no focus
     bool m_keepFocusSelection = false;

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "solver/globale_var_sub.hpp"
 
-#include "core/formeln.hpp"
 #include "platform/messagebox.hpp"
 
 #include <QtGlobal>
@@ -37,10 +36,9 @@ void pi_setzen()
     pi = pi_15_stellen;
 }
 
-void winkel_berechnen(double an, double ge)
+void winkel_berechnen(double grad)
 {
-    // The same function the core decides the written angle with.
-    winkel = core::winkel_gezeigt(an, ge);
+    winkel = grad;
     hauptfenster().winkel_zeigen(winkel);
 }
 

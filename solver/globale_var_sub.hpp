@@ -49,8 +49,9 @@ protected:
 };
 
 void pi_setzen();
-// Works out the angle from the two legs, rounded to four places, and shows it.
-void winkel_berechnen(double an, double ge);
+// Takes the angle the calculation worked out from the two legs, exactly and
+// rounded once to four places, and shows it.
+void winkel_berechnen(double grad);
 // Shows the error box, then unlocks the inputs and puts the focus into the
 // field the report is about.
 void fehler_melden(const QString& meldung, const QString& titel);

@@ -6,18 +6,23 @@
 #include <locale.h> // NOLINT(modernize-deprecated-headers): newlocale and strtod_l are POSIX
 #include <mpfr.h>
 
+#include <QLocale>
+
+#include <gmpxx.h>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <limits>
-#include <numbers>
 #include <regex>
 #include <string>
+
+using namespace Qt::StringLiterals;
 
 namespace reference {
 namespace {
 
-// A 256-bit number: far more digits than any cancellation here can eat.
+// A 1024-bit number: far more digits than any cancellation here can eat.
 class Big {
 public:
     Big() { mpfr_init2(m_value, bits); }
@@ -48,7 +53,21 @@ public:
     }
     ~Big() { mpfr_clear(m_value); }
 
-    [[nodiscard]] long double ld() const { return mpfr_get_ld(m_value, MPFR_RNDN); }
+    [[nodiscard]] mpfr_srcptr get() const { return m_value; }
+    [[nodiscard]] mpfr_ptr mutableGet() { return m_value; }
+    [[nodiscard]] Wert text() const
+    {
+        mpfr_exp_t exponent = 0;
+        char* const digits = mpfr_get_str(nullptr, &exponent, 10, 0, m_value, MPFR_RNDN);
+        Wert t = digits;
+        mpfr_free_str(digits);
+        if (t == "0" || t.empty())
+            return "0";
+        const bool negative = t.front() == '-';
+        if (negative)
+            t.erase(0, 1);
+        return (negative ? "-0." : "0.") + t + "e" + std::to_string(exponent);
+    }
 
     [[nodiscard]] static Big pi()
     {
@@ -56,7 +75,7 @@ public:
         mpfr_const_pi(r.m_value, MPFR_RNDN);
         return r;
     }
-    // A decimal number in C syntax, read to the nearest 256-bit number.
+    // A decimal number in C syntax, read to the nearest 1024-bit number.
     [[nodiscard]] static Big decimal(const std::string& text)
     {
         Big r;
@@ -81,101 +100,125 @@ public:
     }
 
 private:
-    static constexpr mpfr_prec_t bits = 256;
+    static constexpr mpfr_prec_t bits = 1024;
     mpfr_t m_value;
 };
 
 Big operator*(const Big& x, const Big& y) { return apply(mpfr_mul, x, y); }
 Big operator/(const Big& x, const Big& y) { return apply(mpfr_div, x, y); }
 Big operator-(const Big& x, const Big& y) { return apply(mpfr_sub, x, y); }
-Big sin(const Big& x) { return apply(mpfr_sin, x); }
-Big cos(const Big& x) { return apply(mpfr_cos, x); }
-Big tan(const Big& x) { return apply(mpfr_tan, x); }
-Big sqrt(const Big& x) { return apply(mpfr_sqrt, x); }
-Big square(const Big& x) { return apply(mpfr_sqr, x); }
-Big hypot(const Big& x, const Big& y) { return apply(mpfr_hypot, x, y); }
-Big atan2(const Big& y, const Big& x) { return apply(mpfr_atan2, y, x); }
 
-constexpr double halfCircle = 180;
+constexpr long halfCircle = 180;
 
 bool unknown(const QString& text) { return text == u"?"; }
 
 enum Field : std::uint8_t { Winkel, An, Ge, Hyp };
 
-constexpr long double unitRoundoff = std::numeric_limits<double>::epsilon() / 2;
+Big sin(const Big& x) { return apply(mpfr_sin, x); }
+Big cos(const Big& x) { return apply(mpfr_cos, x); }
+Big tan(const Big& x) { return apply(mpfr_tan, x); }
+Big asin(const Big& x) { return apply(mpfr_asin, x); }
+Big acos(const Big& x) { return apply(mpfr_acos, x); }
+Big atan(const Big& x) { return apply(mpfr_atan, x); }
+Big sqrt(const Big& x) { return apply(mpfr_sqrt, x); }
+Big square(const Big& x) { return apply(mpfr_sqr, x); }
+Big operator+(const Big& x, const Big& y) { return apply(mpfr_add, x, y); }
 
-// The angle field's number exactly as typed, by Val's grammar (blanks
-// skipped, E or D for the exponent); "&H" and "&O" integers are exact as
-// read. An angle below the normal double range is taken as read: no double
-// arithmetic knows more of it.
-Big typedDegrees(const QString& text)
+std::string withoutBlanks(const QString& text);
+
+// A field's number exactly as typed: its decimal text by Val's grammar, or
+// an "&H" or "&O" integer, which a double holds exactly where it matters.
+Big typed(const QString& text)
 {
-    // Far beyond any valid angle the program reports, whatever the digits; and
-    // the sine of a huge exact angle would take MPFR ages.
-    constexpr double beyondAnyAngle = 1e6;
-    const double read = std::fabs(core::Val(text));
-    if (read < std::numeric_limits<double>::min() || !(read < beyondAnyAngle))
-        return read;
-    const std::optional<std::string> number = dezimalzahl(text);
-    if (!number)
-        return read;
-    return Big::decimal(*number);
-}
-
-// The angle from two legs, in degrees. `perLegUnit` is how far the angle
-// moves, in radians, per unit of a computed leg: that leg may have been
-// rounded to a subnormal number, which keeps fewer digits.
-Exact angle(const Big& an, const Big& ge, long double perLegUnit = 0)
-{
-    const Big degrees = atan2(ge, an) * Big(halfCircle) / Big::pi();
-    return {degrees.ld(), halfCircle / std::numbers::pi_v<long double>
-                              * std::numeric_limits<double>::denorm_min() * perLegUnit};
-}
-
-Exact side(const Big& value) { return {value.ld()}; }
-
-// The missing leg from the hypotenuse h and the other leg x.
-Big leg(const Big& h, const Big& x) { return sqrt(square(h) - square(x)); }
-
-Results withAngle(const std::array<QString, 4>& texts, const std::array<double, 4>& v)
-{
-    const Big w = typedDegrees(texts[Winkel]) * Big::pi() / Big(halfCircle);
-    Results r;
-    // Two unknown fields besides the angle name the case; anything else is the hypotenuse case.
-    if (unknown(texts[An]) && unknown(texts[Hyp])) {
-        r[An] = side(Big(v[Ge]) / tan(w));
-        r[Hyp] = side(Big(v[Ge]) / sin(w));
-    } else if (unknown(texts[Ge]) && unknown(texts[Hyp])) {
-        r[Ge] = side(Big(v[An]) * tan(w));
-        r[Hyp] = side(Big(v[An]) / cos(w));
-    } else {
-        r[An] = side(Big(v[Hyp]) * cos(w));
-        r[Ge] = side(Big(v[Hyp]) * sin(w));
+    if (const std::optional<std::string> number = dezimalzahl(text))
+        return Big::decimal(*number);
+    static const std::regex radix("^&([hHoO])([0-9a-fA-F]*)");
+    const std::string s = withoutBlanks(text);
+    std::smatch match;
+    Big r(0.0);
+    if (std::regex_search(s, match, radix)) {
+        const bool hex = match[1].str() == "h" || match[1].str() == "H";
+        std::string digits = match[2].str();
+        const auto end = std::ranges::find_if(digits, [hex](char c) {
+            return hex ? !std::isxdigit(static_cast<unsigned char>(c)) : (c < '0' || c > '7');
+        });
+        digits.erase(end, digits.end());
+        if (!digits.empty())
+            mpfr_set_str(r.mutableGet(), digits.c_str(), hex ? 16 : 8, MPFR_RNDN);
     }
     return r;
 }
 
-Results withoutAngle(const std::array<QString, 4>& texts, const std::array<double, 4>& v)
+Big degreesToRadians(const Big& degrees) { return degrees * Big::pi() / Big(halfCircle); }
+Big radiansToDegrees(const Big& radians) { return radians * Big(halfCircle) / Big::pi(); }
+
+struct Triangle {
+    Big alpha, an, ge, hyp, beta;
+};
+
+// With the angle: two unknown sides name the known one; both legs given
+// start from the adjacent one; anything else from the hypotenuse.
+Triangle withAngle(const std::array<QString, 4>& t, std::array<bool, 4>& written)
 {
-    const Big an = v[An];
-    const Big ge = v[Ge];
-    const Big hyp = v[Hyp];
-    Results r;
-    // The first unknown side decides; only one side is unknown here.
-    if (!unknown(texts[An]) && unknown(texts[Hyp])) {
-        r[Hyp] = side(hypot(an, ge));
-        r[Winkel] = angle(an, ge);
-    } else if (!unknown(texts[An]) && unknown(texts[Ge])) {
-        const Big computed = leg(hyp, an);
-        r[Ge] = side(computed);
-        const long double t = std::atan2(computed.ld(), an.ld());
-        r[Winkel] = angle(an, computed, std::cos(t) / std::hypot(an.ld(), computed.ld()));
+    const Big degrees = typed(t[Winkel]);
+    const Big w = degreesToRadians(degrees);
+    Triangle r{degrees, typed(t[An]), typed(t[Ge]), typed(t[Hyp]), Big(halfCircle / 2) - degrees};
+    if (unknown(t[An]) && unknown(t[Hyp])) {
+        r.an = r.ge / tan(w);
+        r.hyp = r.ge / sin(w);
+        written = {false, true, false, true};
+    } else if (unknown(t[Hyp]) && !(unknown(t[An]) && unknown(t[Ge]))) {
+        r.ge = r.an * tan(w);
+        r.hyp = r.an / cos(w);
+        written = {false, false, true, true};
     } else {
-        const Big computed = leg(hyp, ge);
-        r[An] = side(computed);
-        const long double t = std::atan2(ge.ld(), computed.ld());
-        r[Winkel] = angle(computed, ge, std::sin(t) / std::hypot(computed.ld(), ge.ld()));
+        r.an = r.hyp * cos(w);
+        r.ge = r.hyp * sin(w);
+        written = {false, true, true, false};
     }
+    return r;
+}
+
+// Without it the first unknown side decides; all three given count as the
+// opposite leg and the hypotenuse.
+Triangle withoutAngle(const std::array<QString, 4>& t, std::array<bool, 4>& written)
+{
+    Triangle r{{}, typed(t[An]), typed(t[Ge]), typed(t[Hyp]), {}};
+    if (!unknown(t[An]) && unknown(t[Hyp])) {
+        r.hyp = sqrt(square(r.an) + square(r.ge));
+        r.alpha = radiansToDegrees(atan(r.ge / r.an));
+        written = {true, false, false, true};
+    } else if (!unknown(t[An]) && unknown(t[Ge])) {
+        r.ge = sqrt(square(r.hyp) - square(r.an));
+        r.alpha = radiansToDegrees(acos(r.an / r.hyp));
+        written = {true, false, true, false};
+    } else {
+        r.an = sqrt(square(r.hyp) - square(r.ge));
+        r.alpha = radiansToDegrees(asin(r.ge / r.hyp));
+        written = {true, true, false, false};
+    }
+    r.beta = Big(halfCircle / 2) - r.alpha;
+    return r;
+}
+
+// Within this share of a value, a rounding is too close to its tie to tell.
+const Big& nearTie()
+{
+    static const Big share = [] {
+        Big s;
+        mpfr_set_ui_2exp(s.mutableGet(), 1, -900, MPFR_RNDN);
+        return s;
+    }();
+    return share;
+}
+
+// 10^exponent
+Big powerOfTen(long long exponent)
+{
+    Big r;
+    mpfr_ui_pow_ui(r.mutableGet(), 10, static_cast<unsigned long>(std::llabs(exponent)), MPFR_RNDN);
+    if (exponent < 0)
+        mpfr_ui_div(r.mutableGet(), 1, r.get(), MPFR_RNDN);
     return r;
 }
 
@@ -235,75 +278,109 @@ double val(const QString& text)
     return strtod_l(number->c_str(), nullptr, c_locale);
 }
 
-Results berechnen(const std::array<QString, 4>& texts)
+Werte berechnen(const std::array<QString, 4>& texts)
 {
     int markers = 0;
     for (const QString& text : texts)
         markers += unknown(text) ? 1 : 0;
     if (markers > 2)
         return {};
-
-    std::array<double, 4> v{};
-    for (std::size_t i = 0; i < v.size(); ++i)
-        v[i] = std::fabs(core::Val(texts[i]));
-    Results r = unknown(texts[Winkel]) ? withoutAngle(texts, v) : withAngle(texts, v);
-    // An input beyond the double range must be reported, whatever it gives.
-    const std::size_t firstRead = unknown(texts[Winkel]) ? An : Winkel;
-    for (std::size_t i = firstRead; i < v.size(); ++i) {
-        if (!std::isfinite(v[i])) {
-            for (auto& result : r)
-                if (result)
-                    result->value = std::numeric_limits<long double>::infinity();
-        }
+    std::array<bool, 4> written{};
+    const Triangle r =
+        unknown(texts[Winkel]) ? withoutAngle(texts, written) : withAngle(texts, written);
+    Werte w;
+    const std::array<const Big*, 4> fields{&r.alpha, &r.an, &r.ge, &r.hyp};
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (written.at(i))
+            w.felder[i] = fields.at(i)->text();
     }
-    return r;
+    w.beta = r.beta.text();
+    w.flaeche = (r.an * r.ge / Big(2)).text();
+    w.umfang = (r.an + r.ge + r.hyp).text();
+    w.p = (square(r.ge) / r.hyp).text();
+    w.q = (square(r.an) / r.hyp).text();
+    w.h = (r.an * r.ge / r.hyp).text();
+    return w;
 }
 
-Zusatz zusatz(const std::array<QString, 4>& texts)
+namespace {
+
+// x / 10^stelle, and its distance to the nearest integer's tie.
+struct Skaliert {
+    Big wert;
+    Big gerundet;
+    bool zu_nah; // too close to a tie to tell
+};
+Skaliert skaliert(const Big& x, long long stelle)
 {
-    const Results r = berechnen(texts);
-    std::array<long double, 4> v{};
-    for (std::size_t i = 0; i < v.size(); ++i)
-        v[i] = r[i].value_or(Exact{std::fabs(core::Val(texts[i]))}).value;
-    // Long double keeps four more digits than needed here, and its range
-    // holds any area of double sides.
-    Exact beta;
-    if (unknown(texts[Winkel])) {
-        beta = {halfCircle / std::numbers::pi_v<long double> * std::atan2(v[An], v[Ge]),
-                r[Winkel].value_or(Exact{}).subnormal};
-    } else {
-        beta = {(Big(halfCircle / 2) - typedDegrees(texts[Winkel])).ld()};
+    Skaliert s{x / powerOfTen(stelle), {}, false};
+    mpfr_rint(s.gerundet.mutableGet(), s.wert.get(), MPFR_RNDN);
+    Big zurMitte = s.wert - s.gerundet;
+    mpfr_abs(zurMitte.mutableGet(), zurMitte.get(), MPFR_RNDN);
+    zurMitte = zurMitte - Big(0.5);
+    mpfr_abs(zurMitte.mutableGet(), zurMitte.get(), MPFR_RNDN);
+    Big grenze = s.wert * nearTie();
+    mpfr_abs(grenze.mutableGet(), grenze.get(), MPFR_RNDN);
+    s.zu_nah = mpfr_cmp(zurMitte.get(), grenze.get()) < 0;
+    return s;
+}
+
+long long groessenordnung(const Big& x)
+{
+    mpfr_exp_t exponent = 0;
+    char* const digits = mpfr_get_str(nullptr, &exponent, 10, 2, x.get(), MPFR_RNDZ);
+    mpfr_free_str(digits);
+    return static_cast<long long>(exponent) - 1;
+}
+
+} // namespace
+
+std::optional<QString> feldtext(const Wert& exakt)
+{
+    constexpr long long vierStellen = -4;
+    constexpr long long fuenfzehnZiffernAb = 11;
+    const Big x = Big::decimal(exakt);
+    if (mpfr_zero_p(x.get()) != 0)
+        return u"0"_s;
+    Skaliert s = skaliert(x, vierStellen);
+    long long stelle = vierStellen;
+    if (mpfr_cmp(s.gerundet.get(), powerOfTen(fuenfzehnZiffernAb - vierStellen).get()) >= 0) {
+        stelle = groessenordnung(x) - 14;
+        s = skaliert(x, stelle);
     }
-    return {beta, {v[An] * v[Ge] / 2}, {v[An] + v[Ge] + v[Hyp]}};
+    if (s.zu_nah)
+        return std::nullopt;
+    mpz_class ziffern;
+    mpfr_get_z(ziffern.get_mpz_t(), s.gerundet.get(), MPFR_RNDN);
+    core::Dezimal d = core::gerundet(mpq_class(ziffern), 0);
+    d.exponent += stelle;
+    return core::Str(core::als_double(d), QLocale::c());
 }
 
-long double fehler_in_rundungen(double computed, const Exact& exact)
+bool gerundet_richtig(const std::string& gedruckt, long long stelle, const Wert& exakt, bool genau)
 {
-    return std::fabs(computed - exact.value) / (unitRoundoff * std::fabs(exact.value));
+    const Big x = Big::decimal(exakt);
+    const Big d = Big::decimal(gedruckt);
+    Big abstand = x - d;
+    mpfr_abs(abstand.mutableGet(), abstand.get(), MPFR_RNDN);
+    Big winzig = x * nearTie();
+    mpfr_abs(winzig.mutableGet(), winzig.get(), MPFR_RNDN);
+    const bool gleich = mpfr_cmp(abstand.get(), winzig.get()) <= 0;
+    if (genau)
+        return gleich;
+    const Skaliert s = skaliert(x, stelle);
+    const Big erwartet = s.gerundet * powerOfTen(stelle);
+    Big fehler = erwartet - d;
+    mpfr_abs(fehler.mutableGet(), fehler.get(), MPFR_RNDN);
+    // The same decimal as the one rounded here, and no "≈" before an exact value.
+    const Big viertelEinheit = powerOfTen(stelle) * Big(0.25);
+    return (s.zu_nah || mpfr_cmp(fehler.get(), viertelEinheit.get()) < 0) && !gleich;
 }
 
-long double fehler_in_toleranzen(const QString& shown, const Exact& exact)
+bool ausserhalb(const Wert& exakt)
 {
-    constexpr long double roundings = 16;
-    constexpr long double fourPlaces = 0.5e-4L;
-    constexpr long double fifteenDigits = 1e11L;
-    const long double value = std::fabs(exact.value);
-    // Half a unit in the last shown place: the fourth decimal, or from 1e11
-    // on the fifteenth significant digit of number-to-text.
-    const long double halfUnit = value >= fifteenDigits
-                                     ? 0.5L * std::pow(10.0L, std::floor(std::log10(value)) - 14)
-                                     : fourPlaces;
-    const long double allowed = halfUnit + exact.subnormal + roundings * unitRoundoff * value;
-    return std::fabs(core::Val(shown) - exact.value) / allowed;
-}
-
-bool ausserhalb(const Results& results)
-{
-    // Within a few roundings of the largest double either answer is right.
-    constexpr long double margin = 1 - 0x1p-40L;
-    return std::ranges::any_of(results, [](const std::optional<Exact>& result) {
-        return result && !(std::fabs(result->value) < std::numeric_limits<double>::max() * margin);
-    });
+    const Big x = Big::decimal(exakt);
+    return mpfr_cmp_d(x.get(), std::numeric_limits<double>::max()) > 0;
 }
 
 } // namespace reference

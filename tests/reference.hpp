@@ -2,10 +2,9 @@
 #pragma once
 
 // What a Berechnen must show, worked out independently of the program: the
-// exact results, in 256-bit MPFR, from the trigonometric definitions rather
-// than the program's formulas, for the angle exactly as typed (its decimal
-// text, in true degrees; below the normal double range as read) and the
-// sides as read.
+// exact values, in 1024-bit MPFR, from the trigonometric definitions (the
+// angle in radians, arcsin and arccos) rather than the program's formulas,
+// for the numbers exactly as typed, read from their decimal texts.
 
 #include "core/berechnung.hpp"
 
@@ -26,38 +25,32 @@ namespace reference {
 // The value Val must give, by the same reading.
 [[nodiscard]] double val(const QString& text);
 
-struct Exact {
-    long double value = 0;
-    // What an intermediate side below the normal double range may cost: it
-    // keeps fewer digits, whatever the formula.
-    long double subnormal = 0;
+// A quantity's exact value, as the decimal text of a 1024-bit number.
+using Wert = std::string;
+
+// Per field (angle, adjacent, opposite, hypotenuse), the value a successful
+// Berechnen writes there, or nothing for a field it leaves alone; then beta
+// (degrees), area, perimeter, p, q and h. Empty throughout when fewer than
+// two values are given, or a value the case starts from is not a number in
+// range (which is reported).
+struct Werte {
+    core::JeFeld<std::optional<Wert>> felder;
+    std::optional<Wert> beta, flaeche, umfang, p, q, h;
 };
+[[nodiscard]] Werte berechnen(const std::array<QString, 4>& texts);
 
-// Per field (angle, adjacent, opposite, hypotenuse): the exact value a
-// successful Berechnen writes there, or nothing for a field it leaves alone.
-// Empty throughout when fewer than two values are given.
-using Results = core::JeFeld<std::optional<Exact>>;
+// The text a field must show for an exact value: rounded once to four places
+// (to 15 significant digits from 1E+11), through number-to-text in the C
+// locale. Nothing where the value lies too close to a rounding tie to tell.
+[[nodiscard]] std::optional<QString> feldtext(const Wert& exakt);
 
-[[nodiscard]] Results berechnen(const std::array<QString, 4>& texts);
+// Whether a number printed with its last digit at 10^stelle is the exact
+// value rounded there (`genau`: is the exact value). Where the value lies too
+// close to a tie to tell, either neighbour counts.
+[[nodiscard]] bool gerundet_richtig(const std::string& gedruckt, long long stelle,
+                                    const Wert& exakt, bool genau);
 
-// The shown text's error in units of what it may be off: half a unit in its
-// last shown place plus 16 units of roundoff of the exact value. At most 1
-// when every shown digit is right.
-[[nodiscard]] long double fehler_in_toleranzen(const QString& shown, const Exact& exact);
-
-// An unrounded result's error in units of roundoff of the exact value.
-[[nodiscard]] long double fehler_in_rundungen(double computed, const Exact& exact);
-
-// The second acute angle (degrees), the area and the perimeter of the
-// triangle a successful Berechnen finds, exactly.
-struct Zusatz {
-    Exact beta;
-    Exact flaeche;
-    Exact umfang;
-};
-[[nodiscard]] Zusatz zusatz(const std::array<QString, 4>& texts);
-
-// Whether a result lies beyond the double range, so a report is due.
-[[nodiscard]] bool ausserhalb(const Results& results);
+// Whether a value lies beyond the double range, so that a report is due.
+[[nodiscard]] bool ausserhalb(const Wert& exakt);
 
 } // namespace reference

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Val, Round and number-to-text, without any widget.
+// Val, the exact reading of a text, number-to-text and exact rounding,
+// without any widget.
+#include "core/exakt.hpp"
 #include "core/numbers.hpp"
 
 #include <QLocale>
@@ -10,26 +12,25 @@
 
 using namespace Qt::StringLiterals;
 
+Q_DECLARE_METATYPE(core::Zahl)
+
+namespace {
+constexpr double inf = std::numeric_limits<double>::infinity();
+}
+
 class TestNumbers : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
     void val_data();
     void val();
-    void complementOf_data();
-    void complementOf();
-    void round_data();
-    void round();
-    void roundKeepsWhatIsNotFinite();
+    void lesen_data();
+    void lesen();
     void str_data();
     void str();
-    void wieGezeigt_data();
-    void wieGezeigt();
+    void gezeigt_data();
+    void gezeigt();
 };
-
-namespace {
-constexpr double inf = std::numeric_limits<double>::infinity();
-}
 
 void TestNumbers::val_data()
 {
@@ -110,72 +111,53 @@ void TestNumbers::val()
     QFETCH(double, expected);
     QCOMPARE(core::Val(text), expected);
     // The exact reading is the same number, before its one rounding to a double.
-    QCOMPARE(core::als_double(core::dezimal(text)), std::fabs(expected));
+    const core::Getippt g = core::lesen(text);
+    QCOMPARE(g.val, std::fabs(expected));
+    if (g.bereich == core::Bereich::innen)
+        QCOMPARE(g.wert.get_d(), std::fabs(expected));
 }
 
-void TestNumbers::complementOf_data()
+// Each text read once: its exact value, the place of its last typed digit,
+// and whether the calculation holds it.
+void TestNumbers::lesen_data()
 {
     QTest::addColumn<QString>("text");
-    QTest::addColumn<double>("expected"); // 90 - |Val(text)|
-    // The difference of the digits as typed, rounded once.
-    QTest::newRow("a ten-millionth below 90") << u"89.9999999"_s << 1e-7;
-    QTest::newRow("in exponent form") << u"8.99999999E1"_s << 1e-7;
-    QTest::newRow("more digits than a double holds") << (u"89."_s + QString(20, u'9')) << 1e-20;
-    QTest::newRow("blanks and a stop character") << u" 8 9 . 5 x"_s << 0.5;
-    QTest::newRow("minus sign dropped") << u"-89.5"_s << 0.5;
-    QTest::newRow("45") << u"45"_s << 45.0;
-    QTest::newRow("far from 90") << u"1e-7"_s << 90 - 1e-7;
-    QTest::newRow("above 90") << u"90.25"_s << -0.25;
-    QTest::newRow("marker") << u"?"_s << 90.0;
+    QTest::addColumn<QString>("exact"); // a fraction in lowest terms
+    QTest::addColumn<long long>("lastPlace");
+    QTest::addColumn<core::Bereich>("range");
+    const auto innen = core::Bereich::innen;
+    const auto ausserhalb = core::Bereich::ausserhalb;
+    QTest::newRow("trailing zeros count") << u"8.6600"_s << u"433/50"_s << -4LL << innen;
+    QTest::newRow("exponent") << u"5e3"_s << u"5000"_s << 3LL << innen;
+    QTest::newRow("more digits than a double holds")
+        << u"89.99999999999999999999"_s << u"8999999999999999999999/100000000000000000000"_s
+        << -20LL << innen;
+    QTest::newRow("sign, blanks, stop character") << u"- 0 . 5 x"_s << u"1/2"_s << -1LL << innen;
+    QTest::newRow("hexadecimal") << u"&H1F"_s << u"31"_s << 0LL << innen;
+    QTest::newRow("marker") << u"?"_s << u"0"_s << 0LL << core::Bereich::null;
+    QTest::newRow("zero with places") << u"0.000"_s << u"0"_s << -3LL << core::Bereich::null;
+    QTest::newRow("just below the largest double")
+        << u"1.7976931348623157e308"_s << (u"17976931348623157"_s + QString(292, u'0')) << 292LL
+        << innen;
+    QTest::newRow("above the largest double")
+        << u"1.7976931348623159e308"_s << u"0"_s << 292LL << ausserhalb;
+    QTest::newRow("below the smallest normal double")
+        << u"1e-320"_s << u"0"_s << -320LL << ausserhalb;
+    QTest::newRow("far beyond, not multiplied out")
+        << u"1e999999"_s << u"0"_s << 999999LL << ausserhalb;
 }
 
-void TestNumbers::complementOf()
+void TestNumbers::lesen()
 {
     QFETCH(QString, text);
-    QFETCH(double, expected);
-    QCOMPARE(core::ComplementOf(text, 90), expected);
-}
-
-void TestNumbers::round_data()
-{
-    QTest::addColumn<double>("value");
-    QTest::addColumn<int>("places");
-    QTest::addColumn<double>("expected");
-
-    QTest::newRow("exact tie goes down to even") << 0.03125 << 4 << 0.0312;
-    QTest::newRow("exact tie goes up to even") << 0.09375 << 4 << 0.0938;
-    QTest::newRow("negative tie") << -0.03125 << 4 << -0.0312;
-    QTest::newRow("1.00005 lies above the tie") << 1.00005 << 4 << 1.0001;
-    QTest::newRow("1.00015 lies above the tie") << 1.00015 << 4 << 1.0002;
-    QTest::newRow("0.00005 lies above the tie") << 0.00005 << 4 << 0.0001;
-    QTest::newRow("0.00015 lies below the tie") << 0.00015 << 4 << 0.0001;
-    QTest::newRow("0.12345 lies above the tie") << 0.12345 << 4 << 0.1235;
-    QTest::newRow("opposite leg of 30 degrees") << 2.886751345948129 << 4 << 2.8868;
-    QTest::newRow("angle from 3 and 4") << 53.13010235415598 << 4 << 53.1301;
-    QTest::newRow("integer unchanged") << 10.0 << 4 << 10.0;
-    QTest::newRow("almost the next integer") << 9.99999999 << 4 << 10.0;
-    QTest::newRow("zero places, tie to even") << 2.5 << 0 << 2.0;
-    QTest::newRow("zero places, tie up to even") << 3.5 << 0 << 4.0;
-    QTest::newRow("tiny negative gives plain zero") << -0.00001 << 4 << 0.0;
-    QTest::newRow("subnormal") << 1e-320 << 4 << 0.0;
-    QTest::newRow("beyond 2^53 / 10^4") << 549755813888.0001220703125 << 4 << 549755813888.0001;
-    QTest::newRow("huge") << 1e300 << 4 << 1e300;
-}
-
-void TestNumbers::round()
-{
-    QFETCH(double, value);
-    QFETCH(int, places);
-    QFETCH(double, expected);
-    const double rounded = core::Round(value, places);
-    QCOMPARE(rounded, expected);
-    QCOMPARE(std::signbit(rounded), std::signbit(expected));
-}
-
-void TestNumbers::roundKeepsWhatIsNotFinite()
-{
-    QCOMPARE(core::Round(inf, 4), inf);
-    QVERIFY(std::isnan(core::Round(std::nan(""), 4)));
+    QFETCH(QString, exact);
+    QFETCH(long long, lastPlace);
+    QFETCH(core::Bereich, range);
+    const core::Getippt g = core::lesen(text);
+    QCOMPARE(g.bereich, range);
+    QCOMPARE(g.letzte_stelle, lastPlace);
+    if (range != core::Bereich::ausserhalb)
+        QCOMPARE(QString::fromStdString(g.wert.get_str()), exact);
 }
 
 void TestNumbers::str_data()
@@ -216,27 +198,54 @@ void TestNumbers::str()
     QCOMPARE(core::Str(value, locale), expected);
 }
 
-// An exact decimal rounded once, as a field shows it.
-void TestNumbers::wieGezeigt_data()
+// An exact value rounded once, as a field shows it, ties decided exactly;
+// and whether the value is known to be rational.
+void TestNumbers::gezeigt_data()
 {
-    QTest::addColumn<QString>("exact");
+    QTest::addColumn<core::Zahl>("zahl");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("a tie down to the even 2") << u"2.00025"_s << u"2.0002"_s;
-    QTest::newRow("a tie up to the even 2") << u"2.00015"_s << u"2.0002"_s;
-    QTest::newRow("just above a tie") << u"2.0000500000000000001"_s << u"2.0001"_s;
-    QTest::newRow("the carry runs through") << u"9.99995"_s << u"10"_s;
-    QTest::newRow("from 1E+11 once to 15 digits") << u"123456789012.00046"_s << u"123456789012"_s;
-    QTest::newRow("beyond a double's range")
-        << u"61728394506000230001e380"_s << u"6.17283945060002e399"_s;
-    QTest::newRow("five digits where four places show 0")
-        << u"0.0000141421356"_s << u"0.000014142"_s;
+    QTest::addColumn<bool>("rational");
+    const auto q = [](const char* text) {
+        return core::Zahl(core::lesen(QString::fromLatin1(text)).wert);
+    };
+    const core::Zahl sin15 = core::Zahl::sin(15);
+    const core::Zahl cos15 = core::Zahl::cos(15);
+    QTest::newRow("a tie down to the even 2") << q("2.00025") << u"2.0002"_s << true;
+    QTest::newRow("a tie up to the even 2") << q("2.00015") << u"2.0002"_s << true;
+    QTest::newRow("just above a tie") << q("2.0000500000000000001") << u"2.0001"_s << true;
+    QTest::newRow("the carry runs through") << q("9.99995") << u"10"_s << true;
+    QTest::newRow("from 1E+11 once to 15 digits")
+        << q("123456789012.00046") << u"123456789012"_s << true;
+    QTest::newRow("a square root") << core::Zahl::wurzel(2) << u"1.4142"_s << false;
+    QTest::newRow("a square root that is rational")
+        << core::Zahl::wurzel(mpq_class(9, 4)) << u"1.5"_s << true;
+    QTest::newRow("sin 30 degrees") << core::Zahl::sin(30) << u"0.5"_s << true;
+    QTest::newRow("sin 45 degrees squared")
+        << core::Zahl::sin(45) * core::Zahl::sin(45) << u"0.5"_s << true;
+    QTest::newRow("tan 60 degrees")
+        << core::Zahl::sin(60) / core::Zahl::cos(60) << u"1.7321"_s << false;
+    QTest::newRow("sin 15 degrees times cos 15 degrees") << sin15 * cos15 << u"0.25"_s << true;
+    QTest::newRow("an exact tie at 15 degrees")
+        << q("0.0006") * sin15 * cos15 << u"0.0002"_s << true;
+    QTest::newRow("cos near 90 degrees, from the complement")
+        << q("1e-15") / core::Zahl::cos(core::lesen(u"89.99999999999999999999"_s).wert)
+        << u"5729577.9513"_s << false;
+    QTest::newRow("arctan of equal legs") << core::Zahl::arctan(q("7"), q("7")) << u"45"_s << true;
+    QTest::newRow("arctan at 30 degrees")
+        << core::Zahl::arctan(q("1"), core::Zahl::wurzel(3)) << u"30"_s << true;
+    QTest::newRow("arctan of 3 over 4")
+        << core::Zahl::arctan(q("3"), q("4")) << u"36.8699"_s << false;
+    QTest::newRow("a sum with a root") << q("1") + core::Zahl::wurzel(2) << u"2.4142"_s << false;
 }
 
-void TestNumbers::wieGezeigt()
+void TestNumbers::gezeigt()
 {
-    QFETCH(QString, exact);
+    QFETCH(core::Zahl, zahl);
     QFETCH(QString, shown);
-    QCOMPARE(core::wie_gezeigt(core::dezimal(exact)), core::dezimal(shown));
+    QFETCH(bool, rational);
+    const core::Dezimal d = zahl.gerundet(core::feldstelle).wert;
+    QCOMPARE(core::Str(core::als_double(d), QLocale::c()), shown);
+    QCOMPARE(zahl.rational().has_value(), rational);
 }
 
 QTEST_APPLESS_MAIN(TestNumbers)

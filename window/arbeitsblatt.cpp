@@ -34,11 +34,11 @@ QString absatz(const QStringList& zeilen)
 
 } // namespace
 
-QString arbeitsblatt_html(const core::Rechenweg& rechenweg, const core::Dreieck& seiten)
+QString arbeitsblatt_html(const core::Rechenweg& rechenweg)
 {
     using core::Feld;
-    const assets::Skizze skizze{seiten.an,
-                                seiten.ge,
+    const assets::Skizze skizze{rechenweg.masse[Feld::an],
+                                rechenweg.masse[Feld::ge],
                                 rechenweg.beschriftung[Feld::an],
                                 rechenweg.beschriftung[Feld::ge],
                                 rechenweg.beschriftung[Feld::hyp],

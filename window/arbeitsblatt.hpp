@@ -11,5 +11,4 @@
 
 // The steps as paragraphs, the first line of each in bold, and after the
 // given and sought quantities the sketch, to scale, as an embedded PNG.
-[[nodiscard]] QString arbeitsblatt_html(const core::Rechenweg& rechenweg,
-                                        const core::Dreieck& seiten);
+[[nodiscard]] QString arbeitsblatt_html(const core::Rechenweg& rechenweg);

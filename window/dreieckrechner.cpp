@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/dreieckrechner.hpp"
 
-#include "core/rechenweg.hpp"
 #include "platform/application.hpp"
 #include "solver/globale_var_sub.hpp"
 #include "window/layout.hpp"
@@ -85,6 +84,8 @@ void dreieckrechner::eingaben_freigeben(bool freigeben)
     if (freigeben) {
         cmd_neu.SetDescription({});
         kopiermenue->sperren();
+        for (platform::TextBox* feld : {&txt_winkel, &txt_an, &txt_ge, &txt_hyp})
+            feld->SetNote({});
     }
 }
 
@@ -121,21 +122,22 @@ void dreieckrechner::cmd_rechnen_Click()
         SetActiveControl(&cmd_neu);
     eingaben_freigeben(false);
 
+    // The fields are read once; the core decides, and the procedures write.
     const core::Texte eingabe = feldtexte();
+    ergebnis = core::berechnen(eingabe);
     anzahl = static_cast<std::int16_t>(core::anzahl_unbekannt(eingabe));
-    ergebnis.reset();
     if (anzahl <= core::hoechstens_unbekannt) {
-        if (txt_winkel.Text() != unbekannt)
+        if (eingabe[core::Feld::winkel] != unbekannt)
             rechnen_mit_winkel();
         else
             rechnen_ohne_winkel();
     } else {
-        melden(core::zu_wenige_werte(eingabe));
+        melden(std::get<core::Meldung>(ergebnis));
     }
     // The results are shown, and the focus is on Neu.
-    if (ergebnis && !ergebnis->meldung) {
+    if (const auto* const l = std::get_if<core::Loesung>(&ergebnis)) {
         ergebnis_ansagen();
-        kopiermenue->freigeben(core::rechenweg(eingabe, *ergebnis, locale()), ergebnis->seiten);
+        kopiermenue->freigeben(*l);
     }
 }
 

@@ -14,7 +14,6 @@
 #include "window/kopiermenue.hpp"
 
 #include <cstdint>
-#include <optional>
 
 class dreieckrechner final : public platform::Form, public globale_Var_sub::Hauptfenster {
     Q_OBJECT
@@ -62,6 +61,11 @@ private:
     [[nodiscard]] platform::TextBox& feld(core::Feld f) const;
     // Fills meldung and titel from the core's report and reports it.
     void melden(const core::Meldung& gemeldet);
+    // The solution the core decided, its sides kept in the shared variables;
+    // or nothing, after its report.
+    [[nodiscard]] const core::Loesung* loesung_oder_melden();
+    // Marks each given field whose value was written over, and says so.
+    void ersetzte_markieren(const core::Loesung& l);
     // Writes a value into a field through the number-to-text conversion.
     void zeigen(core::Feld f, double wert);
 
@@ -74,8 +78,8 @@ private:
     platform::CommandButton& cmd_ende;
 
     std::int16_t anzahl = 0; // fields holding the unknown marker
-    // What the last Berechnen decided; nothing after a report of too few values.
-    std::optional<core::Ergebnis> ergebnis;
+    // What the last Berechnen decided.
+    core::Ergebnis ergebnis;
     platform::TextBox* gemeldetes_feld = nullptr; // the field the last report is about
     Kopiermenue* const kopiermenue;               // a child of the window
 };

@@ -79,21 +79,23 @@ Kopiermenue::Kopiermenue(platform::Form& fenster, const std::array<platform::Tex
     sperren();
 }
 
-void Kopiermenue::freigeben(const core::Rechenweg& rechenweg, const core::Dreieck& seiten)
+void Kopiermenue::freigeben(const core::Loesung& loesung)
 {
-    m_loesung = rechenweg;
-    m_seiten = seiten;
+    m_loesung = loesung;
     for (QAction* action : {m_alle, m_rechenweg, m_oeffnen})
         action->setEnabled(true);
     // Locked fields show their whole value, and how to take it along, to
     // whoever points at them.
-    for (platform::TextBox* feld : m_felder)
-        feld->setToolTip(feld->Text() + u"\nRechtsklick: Werte oder Rechenweg kopieren"_s);
+    for (platform::TextBox* feld : m_felder) {
+        const QString hinweis = feld->Note().isEmpty() ? QString() : u'\n' + feld->Note();
+        feld->setToolTip(feld->Text() + hinweis
+                         + u"\nRechtsklick: Werte oder Rechenweg kopieren"_s);
+    }
 }
 
 void Kopiermenue::sperren()
 {
-    m_loesung = {};
+    m_loesung.reset();
     for (QAction* action : {m_alle, m_rechenweg, m_oeffnen})
         action->setEnabled(false);
     for (platform::TextBox* feld : m_felder)
@@ -156,10 +158,12 @@ void Kopiermenue::kopieren(const QString& text, const QString& bestaetigung)
 
 void Kopiermenue::rechenweg_kopieren()
 {
-    // Made when asked for: the sketch is drawn and packed only for a copy.
+    // Made when asked for, the text and the sketch alike: for numbers typed to
+    // thousands of digits that takes a while.
     auto* daten = new QMimeData; // the clipboard takes it over
-    daten->setText(m_loesung.text());
-    daten->setHtml(arbeitsblatt_html(m_loesung, m_seiten));
+    const core::Rechenweg rechenweg = core::rechenweg(*m_loesung, m_fenster.locale());
+    daten->setText(rechenweg.text());
+    daten->setHtml(arbeitsblatt_html(rechenweg));
     QGuiApplication::clipboard()->setMimeData(daten);
     m_fenster.Announce(u"Rechenweg kopiert"_s);
 }

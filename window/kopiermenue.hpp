@@ -17,6 +17,7 @@
 #include <QString>
 
 #include <array>
+#include <optional>
 
 class QAction;
 class QMenu;
@@ -33,8 +34,8 @@ class Kopiermenue final : public QObject {
 public:
     Kopiermenue(platform::Form& fenster, const std::array<platform::TextBox*, 4>& felder);
 
-    // While results are shown, with their worked solution and the sides for its sketch.
-    void freigeben(const core::Rechenweg& rechenweg, const core::Dreieck& seiten);
+    // While results are shown, with the solution they are of.
+    void freigeben(const core::Loesung& loesung);
     void sperren();
     [[nodiscard]] bool frei() const;
 
@@ -69,6 +70,5 @@ private:
     QAction* m_rechenweg;
     QAction* m_oeffnen;
     const platform::TextBox* m_geklickt = nullptr;
-    core::Rechenweg m_loesung; // the worked solution of the results shown
-    core::Dreieck m_seiten;
+    std::optional<core::Loesung> m_loesung; // the solution shown
 };

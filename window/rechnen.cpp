@@ -1,23 +1,33 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The two solving procedures of the window: they read the four fields, let
-// the calculation core decide, and either report the input error or write
-// the missing quantities in its order, keeping the shared variables up to date.
+// The two solving procedures of the window: they take what the calculation
+// core decided for the fields' texts, and either report the input error or
+// write the missing quantities in its order, keeping the shared variables up
+// to date. A given value written over is marked, with the reason.
 #include "window/dreieckrechner.hpp"
 
 #include "core/numbers.hpp"
+#include "core/schritte.hpp"
 #include "solver/globale_var_sub.hpp"
 
 #include <QLocale>
 
 using namespace globale_Var_sub;
+using namespace Qt::StringLiterals;
 
 namespace {
 
-void seiten_merken(const core::Ergebnis& e)
+void seiten_merken(const core::Loesung& l)
 {
-    an = e.seiten.an;
-    ge = e.seiten.ge;
-    hyp = e.seiten.hyp;
+    an = l.naeherung(core::Feld::an);
+    ge = l.naeherung(core::Feld::ge);
+    hyp = l.naeherung(core::Feld::hyp);
+}
+
+// The names of the two values a case starts from: "Hypotenuse und Winkel α".
+QString ausgang_namen(core::Fall fall)
+{
+    const auto [erste, zweite] = core::zeile(fall).ausgang;
+    return core::name(erste) + u" und "_s + core::name(zweite);
 }
 
 } // namespace
@@ -51,40 +61,59 @@ void dreieckrechner::zeigen(core::Feld f, double wert)
     feld(f).SetText(core::Str(wert, locale()));
 }
 
+const core::Loesung* dreieckrechner::loesung_oder_melden()
+{
+    if (const auto* gemeldet = std::get_if<core::Meldung>(&ergebnis)) {
+        melden(*gemeldet);
+        return nullptr;
+    }
+    const core::Loesung& l = std::get<core::Loesung>(ergebnis);
+    seiten_merken(l);
+    return &l;
+}
+
 void dreieckrechner::rechnen_mit_winkel()
 {
-    const core::Ergebnis& e = ergebnis.emplace(core::mit_winkel(feldtexte()));
-    winkel = e.alpha.grad;
-    seiten_merken(e);
-    if (e.meldung) {
-        melden(*e.meldung);
+    const core::Loesung* const l = loesung_oder_melden();
+    if (l == nullptr)
         return;
-    }
     // Nothing reads it now, but the shared state holds the angle in radians
     // after a calculation with the angle, as it always has.
-    winkel = (pi / grad_je_pi) * winkel;
-    for (const core::Schreiben& s : e.schreiben)
+    winkel = (pi / grad_je_pi) * l->getippt[core::Feld::winkel].val;
+    for (const core::Schreiben& s : l->schreiben)
         zeigen(s.feld, s.wert);
+    ersetzte_markieren(*l);
 }
 
 void dreieckrechner::rechnen_ohne_winkel()
 {
-    const core::Ergebnis& e = ergebnis.emplace(core::ohne_winkel(feldtexte()));
-    seiten_merken(e);
-    if (e.meldung) {
-        melden(*e.meldung);
+    const core::Loesung* const l = loesung_oder_melden();
+    if (l == nullptr)
         return;
+    for (const core::Schreiben& s : l->schreiben) {
+        if (s.feld == core::Feld::winkel)
+            winkel_berechnen(s.wert);
+        else
+            zeigen(s.feld, s.wert);
     }
-    for (const core::Schreiben& s : e.schreiben) {
-        switch (s.feld) {
-        case core::Feld::winkel: winkel_berechnen(an, ge); break;
-        case core::Feld::hyp:
-            // The hypotenuse of two legs is kept as it is shown.
-            hyp = s.wert;
-            zeigen(s.feld, hyp);
-            break;
-        case core::Feld::an:
-        case core::Feld::ge: zeigen(s.feld, s.wert); break;
-        }
+    ersetzte_markieren(*l);
+}
+
+void dreieckrechner::ersetzte_markieren(const core::Loesung& l)
+{
+    QStringList ansagen;
+    for (const core::Abgleich& a : l.abgleiche) {
+        platform::TextBox& f = feld(a.feld);
+        const QString getippt = l.texte[a.feld];
+        if (f.Text() == getippt)
+            continue;
+        const QString grund =
+            a.passt ? u"das stimmt auf die getippten Stellen mit den anderen Angaben überein"_s
+                    : u"das passt nicht zu den anderen Angaben"_s;
+        f.SetNote(u"Ersetzt: getippt war "_s + getippt + u"; "_s + grund + u". Neu berechnet aus "_s
+                  + ausgang_namen(l.fall) + u'.');
+        ansagen << f.Name() + u" ersetzt: getippt "_s + getippt + u", berechnet "_s + f.Text();
     }
+    if (!ansagen.isEmpty())
+        Announce(ansagen.join(u"; "_s));
 }
