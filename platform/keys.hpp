@@ -17,10 +17,13 @@ namespace platform {
 // nullopt for editing keys that are no characters: arrows, Home, End, Delete.
 [[nodiscard]] std::optional<QString> typedCharacters(const QKeyEvent& event);
 
-// Text pasted or dropped into a field, made to read as it looks: a comma, and
-// the Arabic decimal separator U+066B, become a point, as a typed comma does; no-break spaces
-// become blanks, which Val skips; invisible control and format characters (direction marks,
-// zero-width characters, NUL) are dropped. Everything else is kept as it is.
-[[nodiscard]] QString pastedCharacters(QStringView text);
+// Text pasted or dropped into a field, made to read as it looks: the digit groups of a German
+// ("1.234,56") or English ("1,234.56") number are joined and its decimal separator becomes a
+// point; a lone comma, and the Arabic decimal separator U+066B, become a point, as a typed
+// comma does; no-break spaces become blanks, which Val skips; invisible control and format
+// characters (direction marks, zero-width characters, NUL) are dropped. Everything else is kept
+// as it is. Nothing where a number's separators fit neither convention ("1.234.56"): that
+// text would read as another number.
+[[nodiscard]] std::optional<QString> pastedCharacters(QStringView text);
 
 } // namespace platform

@@ -2,6 +2,7 @@
 #include "platform/textbox.hpp"
 
 #include "platform/application.hpp"
+#include "platform/form.hpp"
 #include "platform/keys.hpp"
 
 #include <QAction>
@@ -19,9 +20,12 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QToolTip>
 
 #include <algorithm>
 #include <utility>
+
+using namespace Qt::StringLiterals;
 
 namespace platform {
 
@@ -77,7 +81,7 @@ void TextBox::paintEvent(QPaintEvent* event)
         return;
     // A filled corner, as spreadsheets mark a cell with a comment, edged in
     // the text colour so that it stands out on any fill.
-    const qreal seite = height() * 0.4;
+    const qreal seite = height() * 0.5;
     const QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
     QPainterPath ecke;
     ecke.moveTo(r.topRight());
@@ -263,8 +267,14 @@ void TextBox::dropEvent(QDropEvent* event)
         QLineEdit::dropEvent(event);
         return;
     }
+    const std::optional<QString> pasted = pastedCharacters(event->mimeData()->text());
+    if (!pasted) {
+        refusePasted(event->mimeData()->text());
+        event->ignore();
+        return;
+    }
     QMimeData cleaned;
-    cleaned.setText(pastedCharacters(event->mimeData()->text()));
+    cleaned.setText(*pasted);
     QDropEvent rewritten(event->position(), event->possibleActions(), &cleaned, event->buttons(),
                          event->modifiers());
     rewritten.setDropAction(event->dropAction());
@@ -275,9 +285,24 @@ void TextBox::dropEvent(QDropEvent* event)
 
 void TextBox::insertPasted(QClipboard::Mode mode)
 {
-    const QString pasted = pastedCharacters(QGuiApplication::clipboard()->text(mode));
-    if (!pasted.isEmpty() || hasSelectedText())
-        insert(pasted);
+    const QString text = QGuiApplication::clipboard()->text(mode);
+    const std::optional<QString> pasted = pastedCharacters(text);
+    if (!pasted)
+        refusePasted(text);
+    else if (!pasted->isEmpty() || hasSelectedText())
+        insert(*pasted);
+}
+
+void TextBox::refusePasted(const QString& text)
+{
+    // Shown where the text would have gone, and said to screen readers.
+    constexpr qsizetype shownCharacters = 40;
+    const QString message =
+        u"Nicht eingefügt: „"_s + text.left(shownCharacters) + u"“ ist keine eindeutige Zahl."_s;
+    QApplication::beep();
+    QToolTip::showText(mapToGlobal(QPoint(0, height())), message, this);
+    if (auto* const form = qobject_cast<Form*>(window()))
+        form->Announce(message);
 }
 
 QString TextBox::filtered(const QString& characters)

@@ -66,6 +66,8 @@ private:
     [[nodiscard]] QMenu* editMenu();
     // Inserts the clipboard's or the X selection's text, made fit for a field.
     void insertPasted(QClipboard::Mode mode);
+    // Says that a text was not taken, since it would read as another number.
+    void refusePasted(const QString& text);
 
     // Runs every character through KeyPress; returns what is left to insert.
     [[nodiscard]] QString filtered(const QString& characters);

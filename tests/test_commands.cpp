@@ -84,6 +84,9 @@ void TestCommands::showsWhatTheCalculationDecides_data()
     QTest::newRow("adjacent, hypotenuse") << QStringList{"?", "0.0052359877559829883", "?", "1000"};
     QTest::newRow("opposite, hypotenuse") << QStringList{"?", "?", "999.99999999999989", "1000"};
     QTest::newRow("three sides") << QStringList{"?", "3", "4", "10"};
+    QTest::newRow("a given leg that agrees to its typed digits")
+        << QStringList{"30", "8.66", "?", "10"};
+    QTest::newRow("both legs with the angle") << QStringList{"30", "5", "3", "?"};
     // 10.00015 degrees to 16 digits: a second way of working out the angle
     // (the ratio, its arc tangent, the 15-digit pi) rounds it the other way.
     QTest::newRow("angle of two legs at a rounding midpoint")
@@ -122,6 +125,25 @@ void TestCommands::showsWhatTheCalculationDecides()
     QCOMPARE(written, g.felder);
     QCOMPARE(texts(), g.texte);
     QVERIFY(locked());
+
+    // A given value written over is marked, told on pointing and to screen
+    // readers, with what was typed.
+    const std::array<platform::TextBox*, 4> boxes{&txt_winkel(), &txt_an(), &txt_ge(), &txt_hyp()};
+    bool anyReplaced = false;
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        const QString typed = input.at(static_cast<qsizetype>(i));
+        const platform::TextBox& box = *boxes.at(i);
+        const bool replaced = typed != u"?"_s && box.Text() != typed;
+        anyReplaced = anyReplaced || replaced;
+        QCOMPARE(!box.Note().isEmpty(), replaced);
+        QCOMPARE(box.accessibleDescription(), box.Note());
+        QVERIFY(!replaced || box.Note().contains(u"getippt war "_s + typed + u';'));
+        QVERIFY(box.toolTip().contains(box.Note()));
+    }
+    const auto* const announcement = window().findChild<QWidget*>(u"announcement"_s);
+    QCOMPARE(announcement->accessibleName().contains(u" ersetzt: getippt "_s), anyReplaced);
+    cmd_neu().click();
+    QVERIFY(std::ranges::all_of(boxes, [](const auto* box) { return box->Note().isEmpty(); }));
 }
 
 // Results show the locale's separator; copies use it throughout, typed values too.

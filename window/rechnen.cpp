@@ -110,8 +110,8 @@ void dreieckrechner::ersetzte_markieren(const core::Loesung& l)
         const QString grund =
             a.passt ? u"das stimmt auf die getippten Stellen mit den anderen Angaben überein"_s
                     : u"das passt nicht zu den anderen Angaben"_s;
-        f.SetNote(u"Ersetzt: getippt war "_s + getippt + u"; "_s + grund + u". Neu berechnet aus "_s
-                  + ausgang_namen(l.fall) + u'.');
+        f.SetNote(u"Ersetzt: getippt war "_s + getippt + u";\n"_s + grund
+                  + u".\nNeu berechnet aus "_s + ausgang_namen(l.fall) + u'.');
         ansagen << f.Name() + u" ersetzt: getippt "_s + getippt + u", berechnet "_s + f.Text();
     }
     if (!ansagen.isEmpty())
