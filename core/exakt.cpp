@@ -3,6 +3,8 @@
 
 #include <mpfr.h>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 #include <utility>
@@ -152,15 +154,23 @@ std::optional<mpq_class> quadratwurzel(const mpq_class& r)
     return mpq_class(sqrt(r.get_num()), sqrt(r.get_den()));
 }
 
-// The square of sin α where it is rational: at 30°, 45° and 60° alone (Niven).
+// The acute angles, in whole degrees, whose sin² and tan² are rational
+// (Niven): sin² α = zaehler / 4, tan² α = zaehler / (4 - zaehler).
+struct Sonderwinkel {
+    int grad;
+    int zaehler;
+};
+constexpr std::array<Sonderwinkel, 3> sonderwinkel{{{30, 1}, {45, 2}, {60, 3}}};
+constexpr int viertel = 4;
+// Where sin α · cos α = sin 2α / 2 = 1/4: at 15° and 75°.
+constexpr std::array<int, 2> produkt_ein_viertel{15, 75};
+
 std::optional<mpq_class> sinus_quadrat(const mpq_class& alpha)
 {
-    if (alpha == 30)
-        return mpq_class(1, 4);
-    if (alpha == 45)
-        return mpq_class(1, 2);
-    if (alpha == 60)
-        return mpq_class(3, 4);
+    for (const Sonderwinkel& w : sonderwinkel) {
+        if (alpha == w.grad)
+            return mpq_class(w.zaehler, viertel);
+    }
     return std::nullopt;
 }
 
@@ -189,13 +199,13 @@ Zahl::Term gekuerzt(Zahl::Term t, const mpq_class* alpha)
         if (const auto s2 = sinus_quadrat(*alpha)) {
             potenz_einsetzen(t, t.sin, *s2);
             potenz_einsetzen(t, t.cos, 1 - *s2);
-        } else if ((*alpha == 15 || *alpha == 75) && t.sin == t.cos) {
-            const mpq_class viertel(1, 4);
+        } else if (std::ranges::find(produkt_ein_viertel, *alpha) != produkt_ein_viertel.end()
+                   && t.sin == t.cos) {
             for (int i = 0; i < std::abs(t.sin); ++i) {
                 if (t.sin > 0)
-                    t.faktor *= viertel;
-                else
                     t.faktor /= viertel;
+                else
+                    t.faktor *= viertel;
             }
             t.sin = t.cos = 0;
         }
@@ -273,12 +283,10 @@ Zahl Zahl::arctan(const Zahl& gegen, const Zahl& an)
     };
     const mpz_class x = zaehler(g) * nenner(a);
     const mpz_class y = zaehler(a) * nenner(g);
-    if (3 * x == y)
-        return Zahl(30);
-    if (x == y)
-        return Zahl(45);
-    if (x == 3 * y)
-        return Zahl(60);
+    for (const Sonderwinkel& w : sonderwinkel) {
+        if (x * (viertel - w.zaehler) == y * w.zaehler)
+            return Zahl(w.grad);
+    }
     Zahl z;
     z.m_arcus = std::make_shared<const Arcus>(Arcus{g, a});
     return z;

@@ -196,7 +196,7 @@ mpz_class zehn_hoch(unsigned long exponent)
 mpq_class mal_zehn_hoch(const mpz_class& ziffern, long long exponent)
 {
     if (exponent >= 0 || ziffern == 0)
-        return mpq_class(ziffern * zehn_hoch(static_cast<unsigned long>(exponent)));
+        return {mpz_class(ziffern * zehn_hoch(static_cast<unsigned long>(exponent))), 1};
     const auto stellen_nach_komma = static_cast<mp_bitcnt_t>(-exponent);
     mpz_class zaehler = ziffern;
     const mp_bitcnt_t zweien =

@@ -7,6 +7,7 @@
 #include <mpfr.h>
 
 #include <QLocale>
+#include <QStringList>
 
 #include <gmpxx.h>
 
@@ -16,13 +17,16 @@
 #include <limits>
 #include <regex>
 #include <string>
+#include <string_view>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
 namespace reference {
 namespace {
 
-// A 1024-bit number: far more digits than any cancellation here can eat.
+// A 4096-bit number: more digits than any cancellation of typed values in the
+// double range can eat.
 class Big {
 public:
     Big() { mpfr_init2(m_value, bits); }
@@ -75,7 +79,7 @@ public:
         mpfr_const_pi(r.m_value, MPFR_RNDN);
         return r;
     }
-    // A decimal number in C syntax, read to the nearest 1024-bit number.
+    // A decimal number in C syntax, read to the nearest 4096-bit number.
     [[nodiscard]] static Big decimal(const std::string& text)
     {
         Big r;
@@ -100,7 +104,7 @@ public:
     }
 
 private:
-    static constexpr mpfr_prec_t bits = 1024;
+    static constexpr mpfr_prec_t bits = 4096;
     mpfr_t m_value;
 };
 
@@ -109,6 +113,7 @@ Big operator/(const Big& x, const Big& y) { return apply(mpfr_div, x, y); }
 Big operator-(const Big& x, const Big& y) { return apply(mpfr_sub, x, y); }
 
 constexpr long halfCircle = 180;
+constexpr double rightAngle = 90;
 
 bool unknown(const QString& text) { return text == u"?"; }
 
@@ -162,7 +167,7 @@ Triangle withAngle(const std::array<QString, 4>& t, std::array<bool, 4>& written
 {
     const Big degrees = typed(t[Winkel]);
     const Big w = degreesToRadians(degrees);
-    Triangle r{degrees, typed(t[An]), typed(t[Ge]), typed(t[Hyp]), Big(halfCircle / 2) - degrees};
+    Triangle r{degrees, typed(t[An]), typed(t[Ge]), typed(t[Hyp]), Big(rightAngle) - degrees};
     if (unknown(t[An]) && unknown(t[Hyp])) {
         r.an = r.ge / tan(w);
         r.hyp = r.ge / sin(w);
@@ -197,7 +202,7 @@ Triangle withoutAngle(const std::array<QString, 4>& t, std::array<bool, 4>& writ
         r.alpha = radiansToDegrees(asin(r.ge / r.hyp));
         written = {true, true, false, false};
     }
-    r.beta = Big(halfCircle / 2) - r.alpha;
+    r.beta = Big(rightAngle) - r.alpha;
     return r;
 }
 
@@ -206,7 +211,7 @@ const Big& nearTie()
 {
     static const Big share = [] {
         Big s;
-        mpfr_set_ui_2exp(s.mutableGet(), 1, -900, MPFR_RNDN);
+        mpfr_set_ui_2exp(s.mutableGet(), 1, -3500, MPFR_RNDN);
         return s;
     }();
     return share;
@@ -284,6 +289,9 @@ Werte berechnen(const std::array<QString, 4>& texts)
     for (const QString& text : texts)
         markers += unknown(text) ? 1 : 0;
     if (markers > 2)
+        return {};
+    // An angle of 90 or more is reported; the sine of a huge one would take MPFR ages.
+    if (!unknown(texts[Winkel]) && mpfr_cmp_d(typed(texts[Winkel]).get(), rightAngle) >= 0)
         return {};
     std::array<bool, 4> written{};
     const Triangle r =
@@ -381,6 +389,68 @@ bool ausserhalb(const Wert& exakt)
 {
     const Big x = Big::decimal(exakt);
     return mpfr_cmp_d(x.get(), std::numeric_limits<double>::max()) > 0;
+}
+
+namespace {
+
+// A number as the worked solution prints it in the C locale ("1.414 · 10⁻⁵"),
+// in C syntax, and the place of its last digit.
+struct Printed {
+    std::string number;
+    long long place = 0;
+};
+Printed printed(QString text)
+{
+    text.remove(u'°');
+    long long exponent = 0;
+    if (const qsizetype times = text.indexOf(u" · 10"_s); times >= 0) {
+        const QString superscript = text.mid(times + 5);
+        text.truncate(times);
+        bool negative = false;
+        for (const QChar c : superscript) {
+            if (c == u'⁻') {
+                negative = true;
+                continue;
+            }
+            constexpr std::u16string_view digits = u"⁰¹²³⁴⁵⁶⁷⁸⁹";
+            exponent = exponent * 10 + static_cast<long long>(digits.find(c.unicode()));
+        }
+        exponent = negative ? -exponent : exponent;
+    }
+    const qsizetype point = text.indexOf(u'.');
+    const long long places = point < 0 ? 0 : text.size() - point - 1;
+    return {text.toStdString() + "e" + std::to_string(exponent), exponent - places};
+}
+
+} // namespace
+
+std::optional<QString> falsches_ergebnis(const core::Rechenweg& r, const Werte& exact)
+{
+    const std::array<std::pair<QString, const std::optional<Wert>*>, 10> names{{
+        {u"Winkel α"_s, &exact.felder[core::Feld::winkel]},
+        {u"Ankathete"_s, &exact.felder[core::Feld::an]},
+        {u"Gegenkathete"_s, &exact.felder[core::Feld::ge]},
+        {u"Hypotenuse"_s, &exact.felder[core::Feld::hyp]},
+        {u"Winkel β"_s, &exact.beta},
+        {u"Flächeninhalt A"_s, &exact.flaeche},
+        {u"Umfang u"_s, &exact.umfang},
+        {u"Hypotenusenabschnitt p"_s, &exact.p},
+        {u"Hypotenusenabschnitt q"_s, &exact.q},
+        {u"Höhe h"_s, &exact.h},
+    }};
+    for (const QString& line : r.absaetze.back().mid(1)) {
+        for (const auto& [name, value] : names) {
+            for (const bool genau : {true, false}) {
+                const QString head = name + (genau ? u" = "_s : u" ≈ "_s);
+                if (!line.startsWith(head))
+                    continue;
+                const Printed p = printed(line.mid(head.size()));
+                if (!*value || !gerundet_richtig(p.number, p.place, **value, genau))
+                    return line;
+            }
+        }
+    }
+    return std::nullopt;
 }
 
 } // namespace reference

@@ -2,11 +2,12 @@
 #pragma once
 
 // What a Berechnen must show, worked out independently of the program: the
-// exact values, in 1024-bit MPFR, from the trigonometric definitions (the
+// exact values, in 4096-bit MPFR, from the trigonometric definitions (the
 // angle in radians, arcsin and arccos) rather than the program's formulas,
 // for the numbers exactly as typed, read from their decimal texts.
 
 #include "core/berechnung.hpp"
+#include "core/rechenweg.hpp"
 
 #include <QString>
 
@@ -25,14 +26,13 @@ namespace reference {
 // The value Val must give, by the same reading.
 [[nodiscard]] double val(const QString& text);
 
-// A quantity's exact value, as the decimal text of a 1024-bit number.
+// A quantity's exact value, as the decimal text of a 4096-bit number.
 using Wert = std::string;
 
 // Per field (angle, adjacent, opposite, hypotenuse), the value a successful
 // Berechnen writes there, or nothing for a field it leaves alone; then beta
 // (degrees), area, perimeter, p, q and h. Empty throughout when fewer than
-// two values are given, or a value the case starts from is not a number in
-// range (which is reported).
+// two values are given or the angle is 90 or more: those are reported.
 struct Werte {
     core::JeFeld<std::optional<Wert>> felder;
     std::optional<Wert> beta, flaeche, umfang, p, q, h;
@@ -49,6 +49,13 @@ struct Werte {
 // close to a tie to tell, either neighbour counts.
 [[nodiscard]] bool gerundet_richtig(const std::string& gedruckt, long long stelle,
                                     const Wert& exakt, bool genau);
+
+// Each result line "Name = number" or "Name ≈ number" of a worked solution
+// written in the C locale, held against the exact values: the first that is
+// not the exact value rounded to its printed digits, with "=" exactly where it
+// is that value; nothing where all are.
+[[nodiscard]] std::optional<QString> falsches_ergebnis(const core::Rechenweg& r,
+                                                       const Werte& exact);
 
 // Whether a value lies beyond the double range, so that a report is due.
 [[nodiscard]] bool ausserhalb(const Wert& exakt);

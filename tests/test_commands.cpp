@@ -131,7 +131,7 @@ void TestCommands::showsWhatTheCalculationDecides()
     const std::array<platform::TextBox*, 4> boxes{&txt_winkel(), &txt_an(), &txt_ge(), &txt_hyp()};
     bool anyReplaced = false;
     for (std::size_t i = 0; i < boxes.size(); ++i) {
-        const QString typed = input.at(static_cast<qsizetype>(i));
+        const QString& typed = input.at(static_cast<qsizetype>(i));
         const platform::TextBox& box = *boxes.at(i);
         const bool replaced = typed != u"?"_s && box.Text() != typed;
         anyReplaced = anyReplaced || replaced;

@@ -158,6 +158,8 @@ void Kopiermenue::kopieren(const QString& text, const QString& bestaetigung)
 
 void Kopiermenue::rechenweg_kopieren()
 {
+    if (!m_loesung)
+        return;
     // Made when asked for, the text and the sketch alike: for numbers typed to
     // thousands of digits that takes a while.
     auto* daten = new QMimeData; // the clipboard takes it over

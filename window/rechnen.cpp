@@ -67,7 +67,7 @@ const core::Loesung* dreieckrechner::loesung_oder_melden()
         melden(*gemeldet);
         return nullptr;
     }
-    const core::Loesung& l = std::get<core::Loesung>(ergebnis);
+    const auto& l = std::get<core::Loesung>(ergebnis);
     seiten_merken(l);
     return &l;
 }

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // One whole Berechnen on four arbitrary field texts, as pasted text can be:
-// every value it writes must be the exact value for the texts as typed,
-// rounded once, as the high-precision reference has it; and a report of the
-// range must be due.
+// every value it writes, and every result of its worked solution, must be the
+// exact value for the texts as typed, rounded once, as the high-precision
+// reference has it; and a report of the range must be due.
 #include "../reference.hpp"
 #include "core/berechnung.hpp"
 #include "core/numbers.hpp"
+#include "core/rechenweg.hpp"
 
 #include <QByteArrayList>
 #include <QLocale>
@@ -44,7 +45,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Exactly the fields the reference knows results for are written.
     if (std::ranges::count_if(expected.felder, [](const auto& r) { return r.has_value(); }) != 2)
         std::abort();
-    for (const core::Schreiben& w : std::get<core::Loesung>(e).schreiben) {
+    const auto& l = std::get<core::Loesung>(e);
+    for (const core::Schreiben& w : l.schreiben) {
         const std::optional<reference::Wert>& exact = expected.felder[w.feld];
         if (!exact)
             std::abort();
@@ -52,5 +54,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (text && core::Str(w.wert, QLocale::c()) != *text)
             std::abort();
     }
+    // And every result of its worked solution.
+    if (reference::falsches_ergebnis(core::rechenweg(l, QLocale::c()), expected))
+        std::abort();
     return 0;
 }
