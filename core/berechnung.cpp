@@ -42,34 +42,28 @@ std::optional<Meldung> bereich_pruefen(const Gelesen& g, std::initializer_list<F
     return std::nullopt;
 }
 
-// With the angle given, two unknown side fields name the known side. Both legs
-// given (the hypotenuse unknown) start from the angle and the adjacent leg, the
-// opposite leg checked; any other choice is the hypotenuse's.
-Fall fall_mit_winkel(const Gelesen& g)
+// With the angle given, two unknown side fields name the known side. Both
+// legs given (the hypotenuse unknown) start from the angle and the adjacent
+// leg, the opposite leg checked; any other choice is the hypotenuse's.
+// Without the angle the first unknown side decides; all three given count as
+// opposite leg and hypotenuse.
+Fall fall_waehlen(const Gelesen& g)
 {
     const bool an = g.unbekannt(Feld::an);
     const bool ge = g.unbekannt(Feld::ge);
     const bool hyp = g.unbekannt(Feld::hyp);
-    if (an && ge)
-        return Fall::winkel_hyp;
-    if (an && hyp)
-        return Fall::winkel_ge;
-    if (hyp)
-        return Fall::winkel_an;
-    return Fall::winkel_hyp;
-}
-
-// Without the angle the first unknown side decides; all three given count as
-// opposite leg and hypotenuse.
-Fall fall_ohne_winkel(const Gelesen& g)
-{
-    if (g.unbekannt(Feld::an))
+    if (!g.unbekannt(Feld::winkel)) {
+        if (an && ge)
+            return Fall::winkel_hyp;
+        if (an && hyp)
+            return Fall::winkel_ge;
+        return hyp ? Fall::winkel_an : Fall::winkel_hyp;
+    }
+    if (an)
         return Fall::ge_hyp;
-    if (g.unbekannt(Feld::ge))
+    if (ge)
         return Fall::an_hyp;
-    if (g.unbekannt(Feld::hyp))
-        return Fall::an_ge;
-    return Fall::ge_hyp;
+    return hyp ? Fall::an_ge : Fall::ge_hyp;
 }
 
 // The values a case starts from must be greater than 0 (the angle tested
@@ -83,10 +77,9 @@ std::optional<Meldung> werte_pruefen(Fall fall, const Gelesen& g)
         if (g.wert(feld) == 0)
             return gemeldet(u"Werte müssen größer 0 sein !"_s, feld);
     }
-    if (fall == Fall::an_hyp && g.wert(Feld::an) >= g.wert(Feld::hyp))
-        return gemeldet(u"Ankathete kann nicht >= Hypotenuse sein"_s, Feld::an);
-    if (fall == Fall::ge_hyp && g.wert(Feld::ge) >= g.wert(Feld::hyp))
-        return gemeldet(u"Gegenkathete kann nicht >= Hypotenuse sein"_s, Feld::ge);
+    const Feld kathete = ausgang[0];
+    if (zeile(fall).zu_lang != nullptr && g.wert(kathete) >= g.wert(Feld::hyp))
+        return gemeldet(QString::fromUtf16(zeile(fall).zu_lang), kathete);
     return std::nullopt;
 }
 
@@ -128,14 +121,14 @@ Ergebnis mit_winkel(const Gelesen& g)
         return *meldung;
     if (g.wert(Feld::winkel) >= rechter_winkel)
         return gemeldet(u"Winkel kann nicht >= 90 Grad sein !!"_s, Feld::winkel);
-    return loesen(fall_mit_winkel(g), g);
+    return loesen(fall_waehlen(g), g);
 }
 
 Ergebnis ohne_winkel(const Gelesen& g)
 {
     if (auto meldung = bereich_pruefen(g, {Feld::an, Feld::ge, Feld::hyp}))
         return *meldung;
-    return loesen(fall_ohne_winkel(g), g);
+    return loesen(fall_waehlen(g), g);
 }
 
 } // namespace

@@ -233,9 +233,10 @@ struct Zahl::Arcus {
 
 long long feldstelle(long long groessenordnung)
 {
-    constexpr long long fuenfzehn_ziffern_ab = 11;
-    constexpr long long ziffern = 15;
-    return groessenordnung >= fuenfzehn_ziffern_ab ? groessenordnung - (ziffern - 1) : -stellen;
+    // From 1E+11 four places would need more digits than number-to-text writes.
+    constexpr long long alle_ziffern_ab = hoechstens_ziffern - stellen;
+    return groessenordnung >= alle_ziffern_ab ? groessenordnung - (hoechstens_ziffern - 1)
+                                              : -stellen;
 }
 
 Zahl::Zahl(mpq_class rational)

@@ -33,20 +33,46 @@ inline constexpr std::array<Feld, 4> alle_felder{Feld::winkel, Feld::an, Feld::g
 // The two quantities a calculation starts from: the angle and a side, or two sides.
 enum class Fall : std::uint8_t { winkel_an, winkel_ge, winkel_hyp, an_ge, an_hyp, ge_hyp };
 
-// What a case starts from (a side first, then the angle or the second side)
-// and the two fields it writes, in the order they are written.
+// The relation a solution is checked with in the end, one it did not use.
+enum class Schlussprobe : std::uint8_t { pythagoras, sinus, tangens };
+
+// What a case starts from (a side first, then the angle or the second side),
+// the two fields it writes, in the order they are written, the report where
+// the leg it starts from is not shorter than the hypotenuse, and its final check.
 struct Fallzeile {
     Fall fall;
     std::array<Feld, 2> ausgang;
     std::array<Feld, 2> schreibt;
+    const char16_t* zu_lang;
+    Schlussprobe probe;
 };
 inline constexpr std::array<Fallzeile, 6> faelle{{
-    {Fall::winkel_an, {Feld::an, Feld::winkel}, {Feld::ge, Feld::hyp}},
-    {Fall::winkel_ge, {Feld::ge, Feld::winkel}, {Feld::an, Feld::hyp}},
-    {Fall::winkel_hyp, {Feld::hyp, Feld::winkel}, {Feld::an, Feld::ge}},
-    {Fall::an_ge, {Feld::an, Feld::ge}, {Feld::hyp, Feld::winkel}},
-    {Fall::an_hyp, {Feld::an, Feld::hyp}, {Feld::winkel, Feld::ge}},
-    {Fall::ge_hyp, {Feld::ge, Feld::hyp}, {Feld::winkel, Feld::an}},
+    {Fall::winkel_an,
+     {Feld::an, Feld::winkel},
+     {Feld::ge, Feld::hyp},
+     nullptr,
+     Schlussprobe::pythagoras},
+    {Fall::winkel_ge,
+     {Feld::ge, Feld::winkel},
+     {Feld::an, Feld::hyp},
+     nullptr,
+     Schlussprobe::pythagoras},
+    {Fall::winkel_hyp,
+     {Feld::hyp, Feld::winkel},
+     {Feld::an, Feld::ge},
+     nullptr,
+     Schlussprobe::pythagoras},
+    {Fall::an_ge, {Feld::an, Feld::ge}, {Feld::hyp, Feld::winkel}, nullptr, Schlussprobe::sinus},
+    {Fall::an_hyp,
+     {Feld::an, Feld::hyp},
+     {Feld::winkel, Feld::ge},
+     u"Ankathete kann nicht >= Hypotenuse sein",
+     Schlussprobe::tangens},
+    {Fall::ge_hyp,
+     {Feld::ge, Feld::hyp},
+     {Feld::winkel, Feld::an},
+     u"Gegenkathete kann nicht >= Hypotenuse sein",
+     Schlussprobe::tangens},
 }};
 [[nodiscard]] constexpr const Fallzeile& zeile(Fall fall)
 {

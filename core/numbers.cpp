@@ -4,12 +4,10 @@
 #include <QLocale>
 
 #include <algorithm>
-#include <array>
 #include <charconv>
 #include <cmath>
 #include <limits>
 #include <string>
-#include <vector>
 
 namespace core {
 namespace {
@@ -20,8 +18,6 @@ constexpr int octalBase = 8;
 constexpr char16_t firstNonAscii = 0x80;
 // Larger than any exponent or digit count that can matter, small enough not to overflow.
 constexpr long long saturation = 1'000'000;
-// Number-to-text shows at most this many significant digits, as Visual Basic's Str does.
-constexpr int textDigits = 15;
 
 // Val works on the text with its blanks, tabs and line feeds removed; every
 // other non-ASCII character becomes a stop character.
@@ -260,7 +256,7 @@ QString Str(double zahl, const QLocale& locale)
 {
     // Digits and exponent stay ASCII in every locale, so that a result can be
     // typed back into a field; only the decimal separator is the locale's.
-    QString text = QLocale::c().toString(zahl == 0 ? 0.0 : zahl, 'g', textDigits);
+    QString text = QLocale::c().toString(zahl == 0 ? 0.0 : zahl, 'g', hoechstens_ziffern);
     text.replace(u'.', locale.decimalPoint());
     if (locale.exponential() != u"e")
         text.replace(u'e', u'E');

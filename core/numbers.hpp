@@ -16,6 +16,8 @@ namespace core {
 
 // The decimal places a field shows.
 inline constexpr int stellen = 4;
+// The most significant digits number-to-text writes, as Visual Basic's Str does.
+inline constexpr int hoechstens_ziffern = 15;
 
 // Reads the number at the start of a text as BASIC's Val does: blanks, tabs
 // and line feeds are skipped anywhere, reading stops at the first character

@@ -11,7 +11,7 @@ namespace {
 
 const QString haken = QStringLiteral(" ✓");
 
-QString der_die(Feld feld) { return u"die "_s + name(feld); }
+QString mit_artikel(Feld feld) { return u"die "_s + name(feld); }
 
 // A computed value to its text's place, or finer where a comparison needs it.
 Groesse feiner(const Zahl& z, long long stelle)
@@ -48,7 +48,7 @@ QStringList abgleich_zeilen(const Werte& w)
             if (!zeilen.isEmpty())
                 zeilen << QString();
             zeilen << QString::fromUtf16(schritt(l.fall, a.feld).satz)
-                   << u"Probe für "_s + der_die(a.feld) + u": "_s + links(w, a.feld)
+                   << u"Probe für "_s + mit_artikel(a.feld) + u": "_s + links(w, a.feld)
                           + gleich(gezeigt.genau) + w.zahl(gezeigt) + haken;
             continue;
         }
@@ -122,7 +122,8 @@ QStringList verhaeltnis_probe(const Werte& w)
 {
     constexpr int rechter_winkel = 90;
     const mpq_class alpha = gedruckt(w, Feld::winkel);
-    const bool sinus = w.loesung().fall == Fall::an_ge || alpha >= rechter_winkel;
+    const bool sinus =
+        zeile(w.loesung().fall).probe == Schlussprobe::sinus || alpha >= rechter_winkel;
     const Feld nenner = sinus ? Feld::hyp : Feld::an;
     const QString f = sinus ? u"sin"_s : u"tan"_s;
     const Zahl links = sinus ? Zahl::sin(alpha) : Zahl::sin(alpha) / Zahl::cos(alpha);
@@ -137,7 +138,8 @@ QStringList verhaeltnis_probe(const Werte& w)
 
 QStringList schlussprobe(const Werte& w)
 {
-    return mit_winkel(w.loesung().fall) ? pythagoras_probe(w) : verhaeltnis_probe(w);
+    return zeile(w.loesung().fall).probe == Schlussprobe::pythagoras ? pythagoras_probe(w)
+                                                                     : verhaeltnis_probe(w);
 }
 
 } // namespace core

@@ -8,7 +8,8 @@
 
 #include <QLocale>
 
-#include <utility>
+#include <algorithm>
+#include <initializer_list>
 
 using namespace Qt::StringLiterals;
 

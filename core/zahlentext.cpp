@@ -15,7 +15,6 @@ namespace {
 constexpr long long ausgeschrieben_ab = -4;  // 0,0001
 constexpr long long ausgeschrieben_bis = 14; // below 10^15
 constexpr long long gueltige_ziffern = 4;
-constexpr long long hoechstens_ziffern = 15; // as the fields show at most
 
 QString hochgestellt(long long exponent)
 {

@@ -11,6 +11,7 @@
 #include <array>
 
 using namespace globale_Var_sub;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -84,16 +85,24 @@ void dreieckrechner::eingaben_freigeben(bool freigeben)
     if (freigeben) {
         cmd_neu.SetDescription({});
         kopiermenue->sperren();
-        for (platform::TextBox* feld : {&txt_winkel, &txt_an, &txt_ge, &txt_hyp})
+        for (platform::TextBox* feld : {&txt_winkel, &txt_an, &txt_ge, &txt_hyp}) {
             feld->SetNote({});
+            feld->setToolTip({});
+        }
     }
 }
 
 void dreieckrechner::ergebnis_ansagen()
 {
     QStringList felder;
-    for (const platform::TextBox* feld : {&txt_winkel, &txt_an, &txt_ge, &txt_hyp})
+    for (platform::TextBox* feld : {&txt_winkel, &txt_an, &txt_ge, &txt_hyp}) {
         felder << feld->Name() + u' ' + feld->Text();
+        // Locked fields show their whole value, what became of a typed one,
+        // and how to take it along, to whoever points at them.
+        const QString hinweis = feld->Note().isEmpty() ? QString() : u'\n' + feld->Note();
+        feld->setToolTip(feld->Text() + hinweis
+                         + u"\nRechtsklick: Werte oder Rechenweg kopieren"_s);
+    }
     cmd_neu.SetDescription(felder.join(u", "));
 }
 

@@ -35,7 +35,8 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
-    // Puts the four fields, labelled, into Neu's description, for screen readers.
+    // Puts the four fields, labelled, into Neu's description, for screen
+    // readers, and each field's value and remark into its tooltip.
     void ergebnis_ansagen();
 
     // The solving procedures (rechnen.cpp).

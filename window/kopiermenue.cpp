@@ -84,13 +84,6 @@ void Kopiermenue::freigeben(const core::Loesung& loesung)
     m_loesung = loesung;
     for (QAction* action : {m_alle, m_rechenweg, m_oeffnen})
         action->setEnabled(true);
-    // Locked fields show their whole value, and how to take it along, to
-    // whoever points at them.
-    for (platform::TextBox* feld : m_felder) {
-        const QString hinweis = feld->Note().isEmpty() ? QString() : u'\n' + feld->Note();
-        feld->setToolTip(feld->Text() + hinweis
-                         + u"\nRechtsklick: Werte oder Rechenweg kopieren"_s);
-    }
 }
 
 void Kopiermenue::sperren()
@@ -98,8 +91,6 @@ void Kopiermenue::sperren()
     m_loesung.reset();
     for (QAction* action : {m_alle, m_rechenweg, m_oeffnen})
         action->setEnabled(false);
-    for (platform::TextBox* feld : m_felder)
-        feld->setToolTip({});
 }
 
 bool Kopiermenue::frei() const { return m_alle->isEnabled(); }

@@ -87,62 +87,108 @@ void winkelbogen(QPainter& painter, QPointF ecke, double radius, double von, dou
 
 } // namespace
 
-QImage skizze_zeichnen(const Skizze& skizze, int breite, int hoehe)
+namespace {
+
+// The triangle to scale within the room the labels leave: a leg far shorter
+// than the other keeps a few pixels, so that the triangle can still be seen.
+struct Ecken {
+    double an, ge;   // the legs' lengths in pixels
+    QPointF a, b, c; // alpha, beta and the right angle
+    double alpha;    // degrees, as drawn
+};
+constexpr double rand_links = 40;
+constexpr double rand_rechts = 24;
+constexpr double rand_oben = 24;
+constexpr double rand_unten = 34;
+
+Ecken ecken(const Skizze& skizze, int breite, int hoehe)
 {
-    // To scale within the room the labels leave; a leg far shorter than the
-    // other keeps a few pixels, so that the triangle can still be seen. The
-    // image is as high as the triangle needs.
-    constexpr double links = 40;
-    constexpr double rechts = 24;
-    constexpr double oben = 24;
-    constexpr double unten = 34;
     constexpr double kuerzeste = 12;
-    const double raum_x = breite - links - rechts;
-    const double raum_y = hoehe - oben - unten;
+    const double raum_x = breite - rand_links - rand_rechts;
+    const double raum_y = hoehe - rand_oben - rand_unten;
     const double massstab = std::min(raum_x / skizze.an, raum_y / skizze.ge);
     const double an = std::clamp(skizze.an * massstab, kuerzeste, raum_x);
     const double ge = std::clamp(skizze.ge * massstab, kuerzeste, raum_y);
+    const QPointF c(rand_links, rand_oben + ge);
+    return {an,
+            ge,
+            c + QPointF(an, 0),
+            c - QPointF(0, ge),
+            c,
+            std::atan2(ge, an) * 180 / std::numbers::pi};
+}
 
+// The arcs' radii: at most 22 pixels, and no more than the legs leave room for.
+struct Boegen {
+    double alpha, beta;
+};
+Boegen boegen(const Ecken& e)
+{
+    constexpr double groesster = 22;
+    constexpr double neben_der_ecke = 10;
+    return {std::min({groesster, e.an / 2, e.ge / 2 + neben_der_ecke}),
+            std::min({groesster, e.ge / 2, e.an / 2 + neben_der_ecke})};
+}
+
+void linien_zeichnen(QPainter& painter, const Ecken& e, const Boegen& r)
+{
+    constexpr double quadrat = 10;
+    painter.setPen(QPen(rot, 2, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+    painter.drawPolygon(QPolygonF({e.b, e.c, e.a}));
+    rechter_winkel(painter, e.c, std::min({quadrat, e.an / 3, e.ge / 3}));
+    winkelbogen(painter, e.a, r.alpha, 180, -e.alpha);
+    winkelbogen(painter, e.b, r.beta, 270, 90 - e.alpha);
+}
+
+void beschriftungen_zeichnen(QPainter& painter, const Skizze& skizze, const Ecken& e,
+                             const Boegen& r)
+{
+    constexpr int pixel = 11;
+    constexpr double abstand = 6;          // between a label and its line or arc
+    constexpr double unter_der_linie = 16; // the Ankathete's label, below its baseline
+    constexpr double links_der_linie = 8;
+    constexpr double grundlinie = 4;
+    constexpr double unter_dem_bogen = 14;
+    painter.setPen(Qt::black);
+    const QLineF hypotenuse(e.b, e.a);
+    // The angles' labels stand inside the triangle, by their arcs: alpha
+    // where it fits, else beside its corner.
+    const double alpha_breite = QFontMetricsF(schrift(pixel + 1)).horizontalAdvance(skizze.alpha);
+    const bool alpha_innen = alpha_breite + r.alpha + abstand < e.an - 2 * abstand;
+    const std::array<Beschriftung, 5> texte{{
+        {QPointF((e.c.x() + e.a.x()) / 2, e.c.y() + unter_der_linie), 0, pixel, true,
+         skizze.ankathete},
+        {QPointF(e.c.x() - links_der_linie, (e.c.y() + e.b.y()) / 2), -90, pixel, true,
+         skizze.gegenkathete},
+        {hypotenuse.center() + QPointF(abstand, -abstand), 360 - hypotenuse.angle(), pixel, true,
+         skizze.hypotenuse},
+        {e.a
+             + (alpha_innen ? QPointF(-r.alpha - abstand - alpha_breite, -grundlinie)
+                            : QPointF(links_der_linie, -grundlinie)),
+         0, pixel + 1, false, skizze.alpha},
+        {e.b + QPointF(grundlinie, r.beta + unter_dem_bogen), 0, pixel + 1, false, skizze.beta},
+    }};
+    for (const Beschriftung& text : texte)
+        beschriften(painter, text);
+}
+
+} // namespace
+
+QImage skizze_zeichnen(const Skizze& skizze, int breite, int hoehe)
+{
+    // Drawn at twice the size, for print; the image is as high as the triangle needs.
     constexpr double aufloesung = 2;
-    const double bildhoehe = std::ceil(oben + ge + unten);
+    const Ecken e = ecken(skizze, breite, hoehe);
+    const double bildhoehe = std::ceil(rand_oben + e.ge + rand_unten);
     QImage bild(static_cast<int>(breite * aufloesung), static_cast<int>(bildhoehe * aufloesung),
                 QImage::Format_RGB32);
     bild.setDevicePixelRatio(aufloesung);
     bild.fill(Qt::white);
     QPainter painter(&bild);
     painter.setRenderHint(QPainter::Antialiasing);
-    const QPointF c(links, oben + ge);    // the right angle
-    const QPointF a = c + QPointF(an, 0); // alpha
-    const QPointF b = c - QPointF(0, ge); // beta
-
-    painter.setPen(QPen(rot, 2, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
-    painter.drawPolygon(QPolygonF({b, c, a}));
-    rechter_winkel(painter, c, std::min({10.0, an / 3, ge / 3}));
-    const double alpha = std::atan2(ge, an) * 180 / std::numbers::pi;
-    const double radius = std::min({22.0, an / 2, ge / 2 + 10});
-    const double beta_radius = std::min({22.0, ge / 2, an / 2 + 10});
-    winkelbogen(painter, a, radius, 180, -alpha);
-    winkelbogen(painter, b, beta_radius, 270, 90 - alpha);
-
-    painter.setPen(Qt::black);
-    constexpr int pixel = 11;
-    const QLineF hypotenuse(b, a);
-    // The angles' labels stand inside the triangle, by their arcs.
-    const double alpha_breite = QFontMetricsF(schrift(pixel + 1)).horizontalAdvance(skizze.alpha);
-    const std::array<Beschriftung, 5> texte{{
-        {QPointF((c.x() + a.x()) / 2, c.y() + 16), 0, pixel, true, skizze.ankathete},
-        {QPointF(c.x() - 8, (c.y() + b.y()) / 2), -90, pixel, true, skizze.gegenkathete},
-        {hypotenuse.center() + QPointF(6, -6), 360 - hypotenuse.angle(), pixel, true,
-         skizze.hypotenuse},
-        // Inside the triangle where it fits, else beside the corner.
-        {a
-             + (alpha_breite + radius + 6 < an - 12 ? QPointF(-radius - 6 - alpha_breite, -4)
-                                                    : QPointF(8, -4)),
-         0, pixel + 1, false, skizze.alpha},
-        {b + QPointF(4, beta_radius + 14), 0, pixel + 1, false, skizze.beta},
-    }};
-    for (const Beschriftung& text : texte)
-        beschriften(painter, text);
+    const Boegen r = boegen(e);
+    linien_zeichnen(painter, e, r);
+    beschriftungen_zeichnen(painter, skizze, e, r);
     return bild;
 }
 
