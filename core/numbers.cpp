@@ -213,6 +213,22 @@ mpq_class mal_zehn_hoch(const mpz_class& ziffern, long long exponent)
     return {zaehler, nenner};
 }
 
+// zahl / 10^exponent as two integers, not put in lowest terms: comparing and
+// dividing them needs no gcd of long numbers.
+struct Bruch {
+    mpz_class zaehler;
+    mpz_class nenner;
+};
+Bruch durch_zehn_hoch(const mpq_class& zahl, long long exponent)
+{
+    Bruch b{zahl.get_num(), zahl.get_den()};
+    if (exponent >= 0)
+        b.nenner *= zehn_hoch(static_cast<unsigned long>(exponent));
+    else
+        b.zaehler *= zehn_hoch(static_cast<unsigned long>(-exponent));
+    return b;
+}
+
 // "&H1F" and "&O17" exactly, as far as their digits go.
 mpz_class radixExact(std::string_view digits, int base)
 {
@@ -294,13 +310,8 @@ long long groessenordnung(const mpq_class& zahl)
     const auto zaehler = static_cast<long long>(mpz_sizeinbase(zahl.get_num_mpz_t(), decimalBase));
     const auto nenner = static_cast<long long>(mpz_sizeinbase(zahl.get_den_mpz_t(), decimalBase));
     const auto unter = [&zahl](long long ordnung) { // zahl < 10^ordnung
-        mpz_class links = zahl.get_num();
-        mpz_class rechts = zahl.get_den();
-        if (ordnung >= 0)
-            rechts *= zehn_hoch(static_cast<unsigned long>(ordnung));
-        else
-            links *= zehn_hoch(static_cast<unsigned long>(-ordnung));
-        return links < rechts;
+        const Bruch b = durch_zehn_hoch(zahl, ordnung);
+        return b.zaehler < b.nenner;
     };
     long long ordnung = zaehler - nenner;
     while (unter(ordnung))
@@ -312,17 +323,12 @@ long long groessenordnung(const mpq_class& zahl)
 
 Dezimal gerundet(const mpq_class& zahl, long long stelle)
 {
-    // zahl / 10^stelle = ganz + rest / nenner, in integers
-    mpz_class zaehler = zahl.get_num();
-    mpz_class nenner = zahl.get_den();
-    if (stelle >= 0)
-        nenner *= zehn_hoch(static_cast<unsigned long>(stelle));
-    else
-        zaehler *= zehn_hoch(static_cast<unsigned long>(-stelle));
+    // zahl / 10^stelle = ganz + rest / nenner
+    const Bruch b = durch_zehn_hoch(zahl, stelle);
     mpz_class ganz;
     mpz_class rest;
-    mpz_tdiv_qr(ganz.get_mpz_t(), rest.get_mpz_t(), zaehler.get_mpz_t(), nenner.get_mpz_t());
-    const int zur_mitte = cmp(2 * rest, nenner);
+    mpz_tdiv_qr(ganz.get_mpz_t(), rest.get_mpz_t(), b.zaehler.get_mpz_t(), b.nenner.get_mpz_t());
+    const int zur_mitte = cmp(2 * rest, b.nenner);
     if (zur_mitte > 0 || (zur_mitte == 0 && mpz_odd_p(ganz.get_mpz_t()) != 0))
         ++ganz;
     if (ganz == 0)

@@ -9,7 +9,10 @@
 #include <QLocale>
 
 #include <algorithm>
+#include <array>
 #include <initializer_list>
+#include <iterator>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 
@@ -76,59 +79,70 @@ bool alle_genau(const Werte& w, std::initializer_list<Feld> felder)
     return std::ranges::all_of(felder, [&w](Feld f) { return w.gezeigt(f).genau; });
 }
 
-struct Weiteres {
-    Absatz flaeche, umfang, p, q, h;
+// A further quantity's paragraph: its theorem, its equation, its name in the results.
+struct Weiter {
+    const char16_t* satz;
+    Gleichung gleichung;
+    const char16_t* name;
 };
 
-Weiteres weiteres(const Werte& w)
+std::array<Absatz, 5> weiteres(const Werte& w)
 {
     const Weitere z = weitere_groessen(w.loesung().dreieck);
     const Groesse& an = w.gezeigt(Feld::an);
     const Groesse& ge = w.gezeigt(Feld::ge);
     const Groesse& hyp = w.gezeigt(Feld::hyp);
     const auto e = [&w](const Groesse& g) { return w.eingesetzt(g); };
-    const Groesse a = berechnet(z.flaeche);
-    const Groesse u = berechnet(z.umfang);
     const Groesse p = berechnet(z.p);
     const Groesse q = berechnet(z.q);
-    const Groesse h = berechnet(z.h);
-    const bool seiten_genau = alle_genau(w, {Feld::an, Feld::ge, Feld::hyp});
-    return {
-        {{u"Flächeninhalt: A = ½ · Ankathete · Gegenkathete"_s,
-          zeile(w, {u"A"_s,
-                    {},
-                    u"½ · "_s + e(an) + u" · "_s + e(ge),
-                    alle_genau(w, {Feld::an, Feld::ge}),
-                    a,
-                    {}})},
-         ergebnis(w, u"Flächeninhalt A"_s, a, {})},
-        {{u"Umfang: u = Ankathete + Gegenkathete + Hypotenuse"_s,
-          zeile(w,
-                {u"u"_s, {}, e(an) + u" + "_s + e(ge) + u" + "_s + e(hyp), seiten_genau, u, {}})},
-         ergebnis(w, u"Umfang u"_s, u, {})},
-        {{u"Kathetensatz: Gegenkathete² = Hypotenuse · p"_s,
-          zeile(w, {u"p"_s,
-                    u"Gegenkathete² / Hypotenuse"_s,
-                    e(ge) + u"² / "_s + e(hyp),
-                    alle_genau(w, {Feld::ge, Feld::hyp}),
-                    p,
-                    {}})},
-         ergebnis(w, u"Hypotenusenabschnitt p"_s, p, {})},
-        {{u"Kathetensatz: Ankathete² = Hypotenuse · q"_s,
-          zeile(w, {u"q"_s,
-                    u"Ankathete² / Hypotenuse"_s,
-                    e(an) + u"² / "_s + e(hyp),
-                    alle_genau(w, {Feld::an, Feld::hyp}),
-                    q,
-                    {}})},
-         ergebnis(w, u"Hypotenusenabschnitt q"_s, q, {})},
-        {{u"Höhensatz: h² = p · q"_s, zeile(w, {u"h"_s,
-                                                u"√(p · q)"_s,
-                                                u"√("_s + e(p) + u" · "_s + e(q) + u')',
-                                                p.genau && q.genau,
-                                                h,
-                                                {}})},
-         ergebnis(w, u"Höhe h"_s, h, {})}};
+    const std::array<Weiter, 5> tabelle{{
+        {u"Flächeninhalt: A = ½ · Ankathete · Gegenkathete",
+         {u"A"_s,
+          {},
+          u"½ · "_s + e(an) + u" · "_s + e(ge),
+          alle_genau(w, {Feld::an, Feld::ge}),
+          berechnet(z.flaeche),
+          {}},
+         u"Flächeninhalt A"},
+        {u"Umfang: u = Ankathete + Gegenkathete + Hypotenuse",
+         {u"u"_s,
+          {},
+          e(an) + u" + "_s + e(ge) + u" + "_s + e(hyp),
+          alle_genau(w, {Feld::an, Feld::ge, Feld::hyp}),
+          berechnet(z.umfang),
+          {}},
+         u"Umfang u"},
+        {u"Kathetensatz: Gegenkathete² = Hypotenuse · p",
+         {u"p"_s,
+          u"Gegenkathete² / Hypotenuse"_s,
+          e(ge) + u"² / "_s + e(hyp),
+          alle_genau(w, {Feld::ge, Feld::hyp}),
+          p,
+          {}},
+         u"Hypotenusenabschnitt p"},
+        {u"Kathetensatz: Ankathete² = Hypotenuse · q",
+         {u"q"_s,
+          u"Ankathete² / Hypotenuse"_s,
+          e(an) + u"² / "_s + e(hyp),
+          alle_genau(w, {Feld::an, Feld::hyp}),
+          q,
+          {}},
+         u"Hypotenusenabschnitt q"},
+        {u"Höhensatz: h² = p · q",
+         {u"h"_s,
+          u"√(p · q)"_s,
+          u"√("_s + e(p) + u" · "_s + e(q) + u')',
+          p.genau && q.genau,
+          berechnet(z.h),
+          {}},
+         u"Höhe h"},
+    }};
+    std::array<Absatz, 5> absaetze;
+    std::ranges::transform(tabelle, absaetze.begin(), [&w](const Weiter& x) {
+        return Absatz{{QString::fromUtf16(x.satz), zeile(w, x.gleichung)},
+                      ergebnis(w, QString::fromUtf16(x.name), x.gleichung.wert, {})};
+    });
+    return absaetze;
 }
 
 QString gegeben_zeile(const Werte& w)
@@ -204,11 +218,11 @@ Rechenweg rechenweg(const Loesung& l, const QLocale& locale)
     }
 
     const Groesse beta = berechnet(l.dreieck.beta);
-    const Absatz b = beta_absatz(w, beta);
-    const Weiteres z = weiteres(w);
-    for (const Absatz* absatz : {&b, &z.flaeche, &z.umfang, &z.p, &z.q, &z.h}) {
-        r.absaetze << absatz->zeilen;
-        ergebnisse << absatz->ergebnis;
+    std::vector<Absatz> absaetze{beta_absatz(w, beta)};
+    std::ranges::copy(weiteres(w), std::back_inserter(absaetze));
+    for (const Absatz& absatz : absaetze) {
+        r.absaetze << absatz.zeilen;
+        ergebnisse << absatz.ergebnis;
     }
     if (geloest)
         r.absaetze << schlussprobe(w);
