@@ -79,6 +79,9 @@ bool alle_genau(const Werte& w, std::initializer_list<Feld> felder)
     return std::ranges::all_of(felder, [&w](Feld f) { return w.gezeigt(f).genau; });
 }
 
+// The further quantities: area, perimeter, p, q and h.
+constexpr std::size_t weitere_anzahl = 5;
+
 // A further quantity's paragraph: its theorem, its equation, its name in the results.
 struct Weiter {
     const char16_t* satz;
@@ -86,7 +89,7 @@ struct Weiter {
     const char16_t* name;
 };
 
-std::array<Absatz, 5> weiteres(const Werte& w)
+std::array<Absatz, weitere_anzahl> weiteres(const Werte& w)
 {
     const Weitere z = weitere_groessen(w.loesung().dreieck);
     const Groesse& an = w.gezeigt(Feld::an);
@@ -95,7 +98,7 @@ std::array<Absatz, 5> weiteres(const Werte& w)
     const auto e = [&w](const Groesse& g) { return w.eingesetzt(g); };
     const Groesse p = berechnet(z.p);
     const Groesse q = berechnet(z.q);
-    const std::array<Weiter, 5> tabelle{{
+    const std::array<Weiter, weitere_anzahl> tabelle{{
         {u"Flächeninhalt: A = ½ · Ankathete · Gegenkathete",
          {u"A"_s,
           {},
@@ -137,7 +140,7 @@ std::array<Absatz, 5> weiteres(const Werte& w)
           {}},
          u"Höhe h"},
     }};
-    std::array<Absatz, 5> absaetze;
+    std::array<Absatz, weitere_anzahl> absaetze;
     std::ranges::transform(tabelle, absaetze.begin(), [&w](const Weiter& x) {
         return Absatz{{QString::fromUtf16(x.satz), zeile(w, x.gleichung)},
                       ergebnis(w, QString::fromUtf16(x.name), x.gleichung.wert, {})};
