@@ -2,7 +2,8 @@
 // Starts a program on the X display and waits for its first complete frame:
 // the first moment its window shows exactly the picture it settles on.
 //   first_frame --reference FILE -- PROGRAM...  waits two seconds, saves the picture
-//   first_frame FILE -- PROGRAM...               prints milliseconds and peak RSS in kB
+//   first_frame FILE -- PROGRAM...               prints milliseconds, peak RSS in kB, and
+//                                                the kB of PCRE2 and HarfBuzz resident then
 // There is no window manager: the window is a child of the root window with
 // the program's process id in _NET_WM_PID.
 #include <X11/Xatom.h>
@@ -15,6 +16,7 @@
 #include <cstring>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <sys/wait.h>
@@ -92,6 +94,33 @@ long peakRssKb(pid_t pid)
     return -1;
 }
 
+// The resident kB of a shared library whose file name starts with `name`.
+long residentKb(pid_t pid, std::string_view name)
+{
+    std::ifstream smaps("/proc/" + std::to_string(pid) + "/smaps");
+    std::string line;
+    bool inLibrary = false;
+    long kb = 0;
+    while (std::getline(smaps, line)) {
+        // A mapping's first line: "start-end perms offset device inode [path]".
+        std::istringstream fields(line);
+        std::string range;
+        std::string permissions;
+        fields >> range >> permissions;
+        constexpr std::size_t permissionLetters = 4;
+        if (range.find('-') != std::string::npos && permissions.size() == permissionLetters) {
+            const std::string::size_type slash = line.rfind('/');
+            inLibrary = slash != std::string::npos
+                        && std::string_view(line).substr(slash + 1).starts_with(name);
+            continue;
+        }
+        constexpr std::string_view rss = "Rss:";
+        if (inLibrary && line.starts_with(rss))
+            kb += std::stol(line.substr(rss.size()));
+    }
+    return kb;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -136,7 +165,8 @@ int main(int argc, char* argv[])
             if (picture(display, window) == expected) {
                 const auto ms =
                     std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-                std::printf("%.1f %ld\n", ms, peakRssKb(pid));
+                std::printf("%.1f %ld %ld %ld\n", ms, peakRssKb(pid),
+                            residentKb(pid, "libpcre2-16"), residentKb(pid, "libharfbuzz"));
                 status = 0;
                 break;
             }

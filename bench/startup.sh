@@ -4,7 +4,8 @@
 # built by this script: the cheapest Qt window that shows one label, and an
 # empty Qt window, both of the calculator's size. Each run is timed from the
 # process start to its first complete frame (the window shows exactly the
-# picture it settles on), with the peak resident memory by then.
+# picture it settles on), with the peak resident memory by then, and how much
+# of PCRE2 and HarfBuzz the calculator has resident.
 # Usage: bench/startup.sh [runs]   (DREIECKRECHNER=path measures another build)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -75,6 +76,13 @@ for name in "${names[@]}"; do
     awk -v n="$name" -v t="$t" -v t0="$t0" -v t1="$t1" -v m="$m" -v m0="$m0" -v m1="$m1" \
         'BEGIN {printf "%-12s %10.1f  [%5.1f - %5.1f] %14.2f  [%5.2f - %5.2f]\n", n, t, t0, t1, m/1024, m0/1024, m1/1024}'
     eval "time_$name=$t; rss_$name=$m"
+done
+# What loading touches of two libraries Qt links, and no more: PCRE2 pages in
+# when a regular expression is compiled, HarfBuzz's tables when text goes
+# through OpenType shaping.
+for library in 3:PCRE2 4:HarfBuzz; do
+    read -r k k0 k1 < <(stats "$scratch/calculator.runs" "${library%%:*}")
+    echo "calculator: ${library#*:} resident ${k} kB [${k0} - ${k1}]"
 done
 awk -v ct="$time_calculator" -v lt="$time_label" -v et="$time_empty" \
     -v cm="$rss_calculator" -v lm="$rss_label" -v em="$rss_empty" \

@@ -133,11 +133,6 @@ Ergebnis ohne_winkel(const Gelesen& g)
 
 } // namespace
 
-bool Loesung::schreibt(Feld feld) const
-{
-    return std::ranges::any_of(schreiben, [feld](const Schreiben& s) { return s.feld == feld; });
-}
-
 const Abgleich* Loesung::abgleich(Feld feld) const
 {
     const auto gefunden =

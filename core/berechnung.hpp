@@ -54,7 +54,6 @@ struct Loesung {
     std::vector<Abgleich> abgleiche; // in the order of the fields written
 
     [[nodiscard]] bool ist_gegeben(Feld feld) const { return texte[feld] != unbekannt; }
-    [[nodiscard]] bool schreibt(Feld feld) const;
     // The field's value in the triangle, as the nearest double.
     [[nodiscard]] double naeherung(Feld feld) const { return dreieck.werte[feld].naeherung(); }
     [[nodiscard]] const Abgleich* abgleich(Feld feld) const;

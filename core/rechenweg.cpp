@@ -89,7 +89,7 @@ struct Weiter {
     const char16_t* name;
 };
 
-std::array<Absatz, weitere_anzahl> weiteres(const Werte& w)
+std::array<Weiter, weitere_anzahl> weitere_tabelle(const Werte& w)
 {
     const Weitere z = weitere_groessen(w.loesung().dreieck);
     const Groesse& an = w.gezeigt(Feld::an);
@@ -98,7 +98,7 @@ std::array<Absatz, weitere_anzahl> weiteres(const Werte& w)
     const auto e = [&w](const Groesse& g) { return w.eingesetzt(g); };
     const Groesse p = berechnet(z.p);
     const Groesse q = berechnet(z.q);
-    const std::array<Weiter, weitere_anzahl> tabelle{{
+    return {{
         {u"Flächeninhalt: A = ½ · Ankathete · Gegenkathete",
          {u"A"_s,
           {},
@@ -140,8 +140,12 @@ std::array<Absatz, weitere_anzahl> weiteres(const Werte& w)
           {}},
          u"Höhe h"},
     }};
+}
+
+std::array<Absatz, weitere_anzahl> weiteres(const Werte& w)
+{
     std::array<Absatz, weitere_anzahl> absaetze;
-    std::ranges::transform(tabelle, absaetze.begin(), [&w](const Weiter& x) {
+    std::ranges::transform(weitere_tabelle(w), absaetze.begin(), [&w](const Weiter& x) {
         return Absatz{{QString::fromUtf16(x.satz), zeile(w, x.gleichung)},
                       ergebnis(w, QString::fromUtf16(x.name), x.gleichung.wert, {})};
     });

@@ -3,6 +3,7 @@
 // scale 1 and once with QT_SCALE_FACTOR=2.
 #include "fixture.hpp"
 
+#include "platform/contrast.hpp"
 #include "window/layout.hpp"
 
 #include <QApplication>
@@ -33,6 +34,8 @@ private Q_SLOTS:
     void diagram_pixels_data();
     void diagram_pixels();
     void diagram_is_rendered_at_the_screen_resolution();
+    void contrast_data();
+    void contrast();
 };
 
 void TestLayout::window_is_fixed_and_titled()
@@ -266,6 +269,47 @@ void TestLayout::diagram_is_rendered_at_the_screen_resolution()
     for (int x = int(42 * ratio); x < int(47 * ratio); ++x)
         solid += colourName(image.pixelColor(x, row)) == u"red"_s ? 1 : 0;
     QVERIFY2(solid >= int(ratio), qPrintable(QString::number(solid)));
+}
+
+// WCAG's contrast ratio, and a colour moved towards another no further than
+// needed (in steps of 2 %) to reach a ratio against what it stands on.
+void TestLayout::contrast_data()
+{
+    QTest::addColumn<QColor>("from");
+    QTest::addColumn<QColor>("towards");
+    QTest::addColumn<QColor>("against");
+    QTest::addColumn<bool>("reachable");
+    QTest::newRow("enough already")
+        << QColor(0x76, 0x76, 0x76) << QColor(Qt::black) << QColor(Qt::white) << true;
+    QTest::newRow("a light outline darkened on white")
+        << QColor(0xd0, 0xd0, 0xd0) << QColor(Qt::black) << QColor(Qt::white) << true;
+    QTest::newRow("a dark one lightened on dark grey")
+        << QColor(0x40, 0x40, 0x40) << QColor(Qt::white) << QColor(0x32, 0x32, 0x32) << true;
+    QTest::newRow("out of reach: as far as it goes")
+        << QColor(0x80, 0x80, 0x80) << QColor(0x90, 0x90, 0x90) << QColor(0x80, 0x80, 0x80)
+        << false;
+}
+
+void TestLayout::contrast()
+{
+    QFETCH(QColor, from);
+    QFETCH(QColor, towards);
+    QFETCH(QColor, against);
+    QFETCH(bool, reachable);
+    constexpr double outline = 3;
+    constexpr double oneStep = 0.3; // what a step of 2 % can add here at most
+    QCOMPARE(platform::contrastRatio(Qt::white, Qt::black), 21.0);
+    QCOMPARE(platform::contrastRatio(against, against), 1.0);
+    const QColor moved = platform::reaching(from, towards, outline, {against});
+    const double reached = platform::contrastRatio(moved, against);
+    if (!reachable) {
+        QCOMPARE(moved, towards);
+    } else if (platform::contrastRatio(from, against) >= outline) {
+        QCOMPARE(moved, from);
+    } else {
+        QVERIFY(reached >= outline);
+        QVERIFY(reached < outline + oneStep);
+    }
 }
 
 QTEST_MAIN(TestLayout)
