@@ -76,11 +76,10 @@ QStringList abgleich_zeilen(const Werte& w)
                                        : u"Außerdem muss jede Kathete kürzer als die "
                                          "Hypotenuse sein."_s);
     }
-    const std::array<Feld, 2> von = zeile(l.fall).ausgang;
     const QString neu = ersetzt.size() == 1
                             ? u"die "_s + ersetzt.front() + u" wird neu berechnet."_s
                             : ersetzt.join(u" und "_s) + u" werden neu berechnet."_s;
-    zeilen << u"Gerechnet wird mit "_s + name(von[0]) + u" und "_s + name(von[1]) + u"; "_s + neu;
+    zeilen << u"Gerechnet wird mit "_s + ausgang_namen(l.fall) + u"; "_s + neu;
     return zeilen;
 }
 

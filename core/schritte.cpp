@@ -52,6 +52,12 @@ QString symbol(Feld feld) { return feld == Feld::winkel ? u"α"_s : name(feld); 
 
 QString einheit(Feld feld) { return feld == Feld::winkel ? u"°"_s : QString(); }
 
+QString ausgang_namen(Fall fall)
+{
+    const std::array<Feld, 2> von = zeile(fall).ausgang;
+    return name(von[0]) + u" und "_s + name(von[1]);
+}
+
 Werte::Werte(const Loesung& loesung, const QLocale& locale)
     : m_loesung(loesung)
     , m_locale(locale)

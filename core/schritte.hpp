@@ -32,6 +32,8 @@ inline constexpr const char16_t* pythagoras =
 [[nodiscard]] QString name(Feld feld);    // "Winkel α", "Ankathete", ...
 [[nodiscard]] QString symbol(Feld feld);  // "α", "Ankathete", ...
 [[nodiscard]] QString einheit(Feld feld); // "°" for the angle
+// What a case starts from, by name: "Hypotenuse und Winkel α".
+[[nodiscard]] QString ausgang_namen(Fall fall);
 
 // The triangle as the text writes it: the values a calculation starts from
 // as typed, every other one computed, rounded once from its exact value.

@@ -23,13 +23,6 @@ void seiten_merken(const core::Loesung& l)
     hyp = l.naeherung(core::Feld::hyp);
 }
 
-// The names of the two values a case starts from: "Hypotenuse und Winkel α".
-QString ausgang_namen(core::Fall fall)
-{
-    const auto [erste, zweite] = core::zeile(fall).ausgang;
-    return core::name(erste) + u" und "_s + core::name(zweite);
-}
-
 } // namespace
 
 core::Texte dreieckrechner::feldtexte() const
@@ -111,7 +104,7 @@ void dreieckrechner::ersetzte_markieren(const core::Loesung& l)
             a.passt ? u"das stimmt auf die getippten Stellen mit den anderen Angaben überein"_s
                     : u"das passt nicht zu den anderen Angaben"_s;
         f.SetNote(u"Ersetzt: getippt war "_s + getippt + u";\n"_s + grund
-                  + u".\nNeu berechnet aus "_s + ausgang_namen(l.fall) + u'.');
+                  + u".\nNeu berechnet aus "_s + core::ausgang_namen(l.fall) + u'.');
         ansagen << f.Name() + u" ersetzt: getippt "_s + getippt + u", berechnet "_s + f.Text();
     }
     if (!ansagen.isEmpty())
