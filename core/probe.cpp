@@ -11,8 +11,6 @@ namespace {
 
 const QString haken = QStringLiteral(" ✓");
 
-QString mit_artikel(Feld feld) { return u"die "_s + name(feld); }
-
 // A computed value to its text's place, or finer where a comparison needs it.
 Groesse feiner(const Zahl& z, long long stelle)
 {
@@ -48,15 +46,15 @@ QStringList abgleich_zeilen(const Werte& w)
             if (!zeilen.isEmpty())
                 zeilen << QString();
             zeilen << QString::fromUtf16(schritt(l.fall, a.feld).satz)
-                   << u"Probe für "_s + mit_artikel(a.feld) + u": "_s + links(w, a.feld)
+                   << u"Probe für "_s + symbol(a.feld) + u": "_s + links(w, a.feld)
                           + gleich(gezeigt.genau) + w.zahl(gezeigt) + haken;
             continue;
         }
         // One digit further than compared, so that the difference shows.
         const Groesse gezeigt = feiner(wert, a.stelle - 1);
         widersprueche << links(w, a.feld) + gleich(gezeigt.genau) + w.zahl(gezeigt) + u", aber "_s
-                             + name(a.feld) + u" = "_s + w.zahl(typed) + u'.';
-        ersetzt << name(a.feld);
+                             + symbol(a.feld) + u" = "_s + w.zahl(typed) + u'.';
+        ersetzt << symbol(a.feld);
         zu_lang = zu_lang
                   || (l.ist_gegeben(Feld::hyp) && a.feld != Feld::hyp
                       && l.getippt[a.feld].wert >= l.getippt[Feld::hyp].wert);
@@ -71,15 +69,16 @@ QStringList abgleich_zeilen(const Werte& w)
     else
         zeilen << kopf << widersprueche;
     if (zu_lang) {
-        zeilen << (ersetzt.size() == 1 ? u"Außerdem muss die "_s + ersetzt.front()
-                                             + u" kürzer als die Hypotenuse sein."_s
-                                       : u"Außerdem muss jede Kathete kürzer als die "
-                                         "Hypotenuse sein."_s);
+        zeilen << (ersetzt.size() == 1
+                       ? u"Außerdem muss "_s + ersetzt.front() + u" kürzer als c sein."_s
+                       : u"Außerdem muss jede Kathete kürzer als die Hypotenuse sein."_s);
     }
+    const std::array<Feld, 2> von = zeile(l.fall).ausgang;
     const QString neu = ersetzt.size() == 1
-                            ? u"die "_s + ersetzt.front() + u" wird neu berechnet."_s
+                            ? ersetzt.front() + u" wird neu berechnet."_s
                             : ersetzt.join(u" und "_s) + u" werden neu berechnet."_s;
-    zeilen << u"Gerechnet wird mit "_s + ausgang_namen(l.fall) + u"; "_s + neu;
+    zeilen << u"Gerechnet wird mit "_s + symbol(von[0]) + u" und "_s + symbol(von[1]) + u"; "_s
+                  + neu;
     return zeilen;
 }
 
@@ -109,10 +108,10 @@ QStringList pythagoras_probe(const Werte& w)
     const mpq_class ge = gedruckt(w, Feld::ge);
     const mpq_class hyp = gedruckt(w, Feld::hyp);
     const QString links =
-        w.eingesetzt(w.gezeigt(Feld::an)) + u"² + "_s + w.eingesetzt(w.gezeigt(Feld::ge)) + u'²';
+        w.eingesetzt(w.gezeigt(Feld::ge)) + u"² + "_s + w.eingesetzt(w.gezeigt(Feld::an)) + u'²';
     const QString rechts = w.eingesetzt(w.gezeigt(Feld::hyp)) + u'²';
-    return {u"Probe mit dem Satz des Pythagoras: Ankathete² + Gegenkathete² = Hypotenuse²"_s,
-            vergleich(w, links, Zahl(an * an + ge * ge), rechts, Zahl(hyp * hyp))};
+    return {u"Probe mit dem Satz des Pythagoras: a² + b² = c²"_s,
+            vergleich(w, links, Zahl(ge * ge + an * an), rechts, Zahl(hyp * hyp))};
 }
 
 // tan α = Gegenkathete / Ankathete after arcsin or arccos; sin α after
@@ -128,7 +127,7 @@ QStringList verhaeltnis_probe(const Werte& w)
     const Zahl links = sinus ? Zahl::sin(alpha) : Zahl::sin(alpha) / Zahl::cos(alpha);
     const QString rechts =
         w.eingesetzt(w.gezeigt(Feld::ge)) + u" / "_s + w.eingesetzt(w.gezeigt(nenner));
-    return {u"Probe mit "_s + f + u" α = Gegenkathete / "_s + name(nenner),
+    return {u"Probe mit "_s + f + u" α = a / "_s + symbol(nenner),
             vergleich(w, f + u' ' + w.eingesetzt(w.gezeigt(Feld::winkel)) + u'°', links, rechts,
                       Zahl(gedruckt(w, Feld::ge) / gedruckt(w, nenner)))};
 }

@@ -21,16 +21,9 @@ namespace {
 
 const QString ungerundet = QStringLiteral(" (mit den ungerundeten Werten gerechnet)");
 
-// A quantity's paragraph, and what the results list of it.
-struct Absatz {
-    QStringList zeilen;
-    QString ergebnis;
-};
-
 // "Symbol = Term REL numbers put in REL value": each relation is "=" only
 // where both its sides are equal. Where numbers put in are rounded, the value
-// still comes from the exact ones, and the text says so; the results say
-// where it is exact.
+// still comes from the exact ones; the first such line says so, once.
 struct Gleichung {
     QString symbol;
     QString term; // empty where the numbers follow the symbol at once
@@ -40,38 +33,75 @@ struct Gleichung {
     QString einheit;
 };
 
-QString zeile(const Werte& w, const Gleichung& g)
-{
-    QString text = g.symbol;
-    if (!g.term.isEmpty())
-        text += u" = "_s + g.term;
-    text += gleich(g.eingesetzt_genau) + g.eingesetzt + gleich(g.eingesetzt_genau && g.wert.genau)
-            + w.zahl(g.wert) + g.einheit;
-    return g.eingesetzt_genau ? text : text + ungerundet;
-}
+// The text being written: its numbers, and whether it has said yet that
+// values come from unrounded ones.
+class Schreiber {
+public:
+    explicit Schreiber(const Werte& w)
+        : m_w(w)
+    {
+    }
+
+    [[nodiscard]] const Werte& werte() const { return m_w; }
+
+    QString zeile(const Gleichung& g)
+    {
+        QString text = g.symbol;
+        if (!g.term.isEmpty())
+            text += u" = "_s + g.term;
+        text += gleich(g.eingesetzt_genau) + g.eingesetzt
+                + gleich(g.eingesetzt_genau && g.wert.genau) + m_w.zahl(g.wert) + g.einheit;
+        if (g.eingesetzt_genau || m_gesagt)
+            return text;
+        m_gesagt = true;
+        return text + ungerundet;
+    }
+
+private:
+    const Werte& m_w;
+    bool m_gesagt = false;
+};
 
 QString ergebnis(const Werte& w, const QString& titel, const Groesse& g, const QString& einheit)
 {
     return titel + gleich(g.genau) + w.zahl(g) + einheit;
 }
 
-Absatz schritt_absatz(const Werte& w, Feld feld)
+QStringList schritt_absatz(const Werte& w, Feld feld)
 {
     const Schritt& s = schritt(w.loesung().fall, feld);
     const Groesse& g = w.gezeigt(feld);
-    return {{QString::fromUtf16(s.satz), symbol(feld) + u" = "_s + QString::fromUtf16(s.term)
-                                             + u" = "_s + w.einsetzen(s) + gleich(g.genau)
-                                             + w.zahl(g) + einheit(feld)},
-            ergebnis(w, name(feld), g, einheit(feld))};
+    return {QString::fromUtf16(s.satz), symbol(feld) + u" = "_s + QString::fromUtf16(s.term)
+                                            + u" = "_s + w.einsetzen(s) + gleich(g.genau)
+                                            + w.zahl(g) + einheit(feld)};
 }
 
-Absatz beta_absatz(const Werte& w, const Groesse& beta)
+// The place a rounded or exact value is written to.
+long long geschrieben_bis(const Groesse& g) { return g.nullen_bis.value_or(g.wert.exponent); }
+
+// β = 90° − α with α put in to β's last place, so that the subtraction a
+// pupil types gives the β written; where that would take more digits of α
+// than the text writes, β is given from the unrounded α, and the text says so.
+QStringList beta_absatz(Schreiber& s, const Groesse& beta)
 {
+    const Werte& w = s.werte();
     const Groesse& alpha = w.gezeigt(Feld::winkel);
-    return {{u"Winkelsumme im Dreieck: α + β + 90° = 180°"_s,
-             zeile(w, {u"β"_s, u"90° − α"_s, u"90° − "_s + w.eingesetzt(alpha) + u'°', alpha.genau,
-                       beta, u"°"_s})},
-            ergebnis(w, u"Winkel β"_s, beta, u"°"_s)};
+    QStringList zeilen{u"Winkelsumme im Dreieck: α + β + γ = 180°"_s};
+    if (alpha.genau) {
+        zeilen << s.zeile(
+            {u"β"_s, u"90° − α"_s, u"90° − "_s + w.eingesetzt(alpha) + u'°', true, beta, u"°"_s});
+        return zeilen;
+    }
+    const Zahl& exakt = w.loesung().dreieck.werte[Feld::winkel];
+    const long long stelle = std::min(geschrieben_bis(alpha), geschrieben_bis(beta));
+    if (alpha.wert.groessenordnung() - stelle + 1 > hoechstens_gueltig) {
+        zeilen << u"β = 90° − α"_s + gleich(false) + w.zahl(beta)
+                      + u"° (mit dem ungerundeten α gerechnet)"_s;
+        return zeilen;
+    }
+    zeilen << u"β = 90° − α ≈ 90° − "_s + w.eingesetzt(auf_stelle(exakt, stelle)) + u'°'
+                  + gleich(false) + w.zahl(beta) + u'°';
+    return zeilen;
 }
 
 bool alle_genau(const Werte& w, std::initializer_list<Feld> felder)
@@ -79,15 +109,13 @@ bool alle_genau(const Werte& w, std::initializer_list<Feld> felder)
     return std::ranges::all_of(felder, [&w](Feld f) { return w.gezeigt(f).genau; });
 }
 
-// The further quantities: area, perimeter, p, q and h.
-constexpr std::size_t weitere_anzahl = 5;
-
-// A further quantity's paragraph: its theorem, its equation, its name in the results.
+// A further quantity: its theorem, its equation, its symbol in the results.
 struct Weiter {
     const char16_t* satz;
     Gleichung gleichung;
-    const char16_t* name;
 };
+
+constexpr std::size_t weitere_anzahl = 5; // A, u, p, q, h
 
 std::array<Weiter, weitere_anzahl> weitere_tabelle(const Werte& w)
 {
@@ -99,80 +127,73 @@ std::array<Weiter, weitere_anzahl> weitere_tabelle(const Werte& w)
     const Groesse p = berechnet(z.p);
     const Groesse q = berechnet(z.q);
     return {{
-        {u"Flächeninhalt: A = ½ · Ankathete · Gegenkathete",
+        {u"Flächeninhalt: ",
          {u"A"_s,
-          {},
-          u"½ · "_s + e(an) + u" · "_s + e(ge),
+          u"½ · a · b"_s,
+          u"½ · "_s + e(ge) + u" · "_s + e(an),
           alle_genau(w, {Feld::an, Feld::ge}),
           berechnet(z.flaeche),
-          {}},
-         u"Flächeninhalt A"},
-        {u"Umfang: u = Ankathete + Gegenkathete + Hypotenuse",
+          {}}},
+        {u"Umfang: ",
          {u"u"_s,
-          {},
-          e(an) + u" + "_s + e(ge) + u" + "_s + e(hyp),
+          u"a + b + c"_s,
+          e(ge) + u" + "_s + e(an) + u" + "_s + e(hyp),
           alle_genau(w, {Feld::an, Feld::ge, Feld::hyp}),
           berechnet(z.umfang),
-          {}},
-         u"Umfang u"},
-        {u"Kathetensatz: Gegenkathete² = Hypotenuse · p",
+          {}}},
+        {u"Kathetensatz: a² = c · p, also ",
          {u"p"_s,
-          u"Gegenkathete² / Hypotenuse"_s,
+          u"a² / c"_s,
           e(ge) + u"² / "_s + e(hyp),
           alle_genau(w, {Feld::ge, Feld::hyp}),
           p,
-          {}},
-         u"Hypotenusenabschnitt p"},
-        {u"Kathetensatz: Ankathete² = Hypotenuse · q",
+          {}}},
+        {u"Kathetensatz: b² = c · q, also ",
          {u"q"_s,
-          u"Ankathete² / Hypotenuse"_s,
+          u"b² / c"_s,
           e(an) + u"² / "_s + e(hyp),
           alle_genau(w, {Feld::an, Feld::hyp}),
           q,
-          {}},
-         u"Hypotenusenabschnitt q"},
-        {u"Höhensatz: h² = p · q",
+          {}}},
+        {u"Höhensatz: h² = p · q, also ",
          {u"h"_s,
           u"√(p · q)"_s,
           u"√("_s + e(p) + u" · "_s + e(q) + u')',
           p.genau && q.genau,
           berechnet(z.h),
-          {}},
-         u"Höhe h"},
+          {}}},
     }};
 }
 
-std::array<Absatz, weitere_anzahl> weiteres(const Werte& w)
+// The quantities asked for (the fields marked "?") and given, in the order
+// a book names them: the sides a, b, c, then the angle.
+constexpr std::array<Feld, 4> buchreihenfolge{Feld::ge, Feld::an, Feld::hyp, Feld::winkel};
+
+QString aufzaehlung(const QStringList& teile)
 {
-    std::array<Absatz, weitere_anzahl> absaetze;
-    std::ranges::transform(weitere_tabelle(w), absaetze.begin(), [&w](const Weiter& x) {
-        return Absatz{{QString::fromUtf16(x.satz), zeile(w, x.gleichung)},
-                      ergebnis(w, QString::fromUtf16(x.name), x.gleichung.wert, {})};
-    });
-    return absaetze;
+    return teile.size() < 2
+               ? teile.join(QString())
+               : teile.mid(0, teile.size() - 1).join(u", "_s) + u" und "_s + teile.back();
 }
 
-QString gegeben_zeile(const Werte& w)
+QStringList kopf(const Werte& w)
 {
-    QStringList teile{u"Winkel γ = 90°"_s};
-    for (const Feld feld : alle_felder) {
-        if (w.loesung().ist_gegeben(feld))
-            teile << name(feld) + u" = "_s + w.zahl(gegeben(w.loesung().getippt[feld]))
-                         + einheit(feld);
+    const Loesung& l = w.loesung();
+    QStringList gesucht;
+    QStringList bekannt{u"γ = 90°"_s};
+    for (const Feld f : {Feld::winkel, Feld::ge, Feld::an, Feld::hyp}) {
+        if (l.ist_gegeben(f))
+            bekannt << symbol(f) + u" = "_s + w.zahl(gegeben(l.getippt[f])) + einheit(f);
     }
-    return u"Gegeben: "_s + teile.join(u"; "_s);
-}
-
-QString gesucht_zeile(const Loesung& l)
-{
-    QStringList teile;
-    for (const Schreiben& s : l.schreiben) {
-        if (!l.ist_gegeben(s.feld))
-            teile << name(s.feld);
+    for (const Feld f : buchreihenfolge) {
+        if (!l.ist_gegeben(f))
+            gesucht << symbol(f);
     }
-    teile << u"Winkel β"_s << u"Flächeninhalt A"_s << u"Umfang u"_s
-          << u"Hypotenusenabschnitte p und q"_s << u"Höhe h"_s;
-    return u"Gesucht: "_s + teile.join(u"; "_s);
+    gesucht << u"β"_s;
+    return {u"Aufgabe: Berechne "_s + aufzaehlung(gesucht)
+                + u" im rechtwinkligen Dreieck ABC mit "_s + aufzaehlung(bekannt) + u'.',
+            u"Bezeichnungen: Hypotenuse c, Ankathete b und Gegenkathete a von α"_s,
+            u"Gegeben: "_s + bekannt.mid(1).join(u"; "_s), u"Gesucht: "_s + gesucht.join(u"; "_s)};
 }
 
 void absatz_anfuegen(QList<QStringList>& absaetze, const QStringList& zeilen)
@@ -206,34 +227,38 @@ QString Rechenweg::text() const
 Rechenweg rechenweg(const Loesung& l, const QLocale& locale)
 {
     const Werte w(l, locale);
+    Schreiber schreiber(w);
     Rechenweg r;
-    r.absaetze << QStringList{u"Rechtwinkliges Dreieck"_s, gegeben_zeile(w), gesucht_zeile(l)};
+    r.absaetze << kopf(w);
     absatz_anfuegen(r.absaetze, abgleich_zeilen(w));
 
     // Every written value in the results, as the window shows it; its step
     // where it was not given, or given and contradicted.
-    QStringList ergebnisse;
+    QStringList ergebnisse{u"Ergebnis:"_s};
     bool geloest = false;
     for (const Schreiben& s : l.schreiben) {
-        const Absatz absatz = schritt_absatz(w, s.feld);
         const Abgleich* const a = l.abgleich(s.feld);
         if (a == nullptr || !a->passt) {
-            r.absaetze << absatz.zeilen;
+            r.absaetze << schritt_absatz(w, s.feld);
             geloest = true;
         }
-        ergebnisse << absatz.ergebnis;
+        ergebnisse << ergebnis(w, benannt(s.feld), w.gezeigt(s.feld), einheit(s.feld));
     }
-
     const Groesse beta = berechnet(l.dreieck.beta);
-    std::vector<Absatz> absaetze{beta_absatz(w, beta)};
-    std::ranges::copy(weiteres(w), std::back_inserter(absaetze));
-    for (const Absatz& absatz : absaetze) {
-        r.absaetze << absatz.zeilen;
-        ergebnisse << absatz.ergebnis;
-    }
+    r.absaetze << beta_absatz(schreiber, beta);
+    ergebnisse << ergebnis(w, u"Winkel β"_s, beta, u"°"_s);
     if (geloest)
         r.absaetze << schlussprobe(w);
-    r.absaetze << QStringList{u"Ergebnis:"_s} + ergebnisse;
+
+    QStringList weitere{u"Weitere Größen:"_s};
+    QStringList weitere_ergebnisse;
+    for (const Weiter& x : weitere_tabelle(w)) {
+        weitere << QString::fromUtf16(x.satz) + schreiber.zeile(x.gleichung);
+        weitere_ergebnisse << ergebnis(w, x.gleichung.symbol, x.gleichung.wert, {});
+    }
+    r.absaetze << weitere;
+    r.absaetze << ergebnisse
+                      + QStringList{u"Weitere Größen: "_s + weitere_ergebnisse.join(u"; "_s)};
 
     for (const Feld feld : alle_felder) {
         const Groesse& g = w.gezeigt(feld);

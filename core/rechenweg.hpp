@@ -2,10 +2,11 @@
 #pragma once
 
 // The worked solution of a successful Berechnen, as a German maths book
-// writes it: what is given and sought, given values checked where they are
-// more than needed, each ratio or theorem, the formula solved for the
-// unknown, the numbers put in and the result; then the second acute angle,
-// area, perimeter, the hypotenuse's segments and its altitude, a final check
+// writes it: the exercise, the triangle's letters, what is given and what
+// was asked, given values checked where they are more than needed, each
+// ratio or theorem, the formula solved for the unknown, the numbers put in
+// and the result; then the second acute angle, a final check, the further
+// quantities (area, perimeter, the hypotenuse's segments and its altitude)
 // and the results. It describes the triangle the window shows.
 
 #include "core/berechnung.hpp"
@@ -20,7 +21,8 @@ namespace core {
 
 struct Rechenweg {
     QList<QStringList> absaetze; // paragraphs, line by line
-    // What a sketch writes at each side and angle: its value, "≈" where rounded.
+    // What a sketch writes at each side and angle: its letter and value, "≈"
+    // where rounded ("a ≈ 2,8868").
     JeFeld<QString> beschriftung;
     QString beta;
     // The sides and alpha (degrees) as doubles, for a sketch to scale.

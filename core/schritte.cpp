@@ -10,23 +10,25 @@ using namespace Qt::StringLiterals;
 namespace core {
 namespace {
 
-constexpr const char16_t* tangens = u"tan α = Gegenkathete / Ankathete";
-constexpr const char16_t* kosinus = u"cos α = Ankathete / Hypotenuse";
-constexpr const char16_t* sinus = u"sin α = Gegenkathete / Hypotenuse";
+constexpr const char16_t* tangens = u"tan α = Gegenkathete / Ankathete = a / b";
+constexpr const char16_t* kosinus = u"cos α = Ankathete / Hypotenuse = b / c";
+constexpr const char16_t* sinus = u"sin α = Gegenkathete / Hypotenuse = a / c";
 
+// %1 and %2 are the case's starting values in the order of its table row
+// (the angle cases: the side, then α; two sides: the first, then the second).
 constexpr std::array<Schritt, 12> schritte{{
-    {Fall::winkel_an, Feld::ge, tangens, u"Ankathete · tan α", u"%1 · tan %2°"},
-    {Fall::winkel_an, Feld::hyp, kosinus, u"Ankathete / cos α", u"%1 / cos %2°"},
-    {Fall::winkel_ge, Feld::an, tangens, u"Gegenkathete / tan α", u"%1 / tan %2°"},
-    {Fall::winkel_ge, Feld::hyp, sinus, u"Gegenkathete / sin α", u"%1 / sin %2°"},
-    {Fall::winkel_hyp, Feld::an, kosinus, u"Hypotenuse · cos α", u"%1 · cos %2°"},
-    {Fall::winkel_hyp, Feld::ge, sinus, u"Hypotenuse · sin α", u"%1 · sin %2°"},
-    {Fall::an_ge, Feld::hyp, pythagoras, u"√(Ankathete² + Gegenkathete²)", u"√(%1² + %2²)"},
-    {Fall::an_ge, Feld::winkel, tangens, u"arctan(Gegenkathete / Ankathete)", u"arctan(%2 / %1)"},
-    {Fall::an_hyp, Feld::winkel, kosinus, u"arccos(Ankathete / Hypotenuse)", u"arccos(%1 / %2)"},
-    {Fall::an_hyp, Feld::ge, pythagoras, u"√(Hypotenuse² − Ankathete²)", u"√(%2² − %1²)"},
-    {Fall::ge_hyp, Feld::winkel, sinus, u"arcsin(Gegenkathete / Hypotenuse)", u"arcsin(%1 / %2)"},
-    {Fall::ge_hyp, Feld::an, pythagoras, u"√(Hypotenuse² − Gegenkathete²)", u"√(%2² − %1²)"},
+    {Fall::winkel_an, Feld::ge, tangens, u"b · tan α", u"%1 · tan %2°"},
+    {Fall::winkel_an, Feld::hyp, kosinus, u"b / cos α", u"%1 / cos %2°"},
+    {Fall::winkel_ge, Feld::an, tangens, u"a / tan α", u"%1 / tan %2°"},
+    {Fall::winkel_ge, Feld::hyp, sinus, u"a / sin α", u"%1 / sin %2°"},
+    {Fall::winkel_hyp, Feld::an, kosinus, u"c · cos α", u"%1 · cos %2°"},
+    {Fall::winkel_hyp, Feld::ge, sinus, u"c · sin α", u"%1 · sin %2°"},
+    {Fall::an_ge, Feld::hyp, pythagoras, u"√(a² + b²)", u"√(%2² + %1²)"},
+    {Fall::an_ge, Feld::winkel, tangens, u"arctan(a / b)", u"arctan(%2 / %1)"},
+    {Fall::an_hyp, Feld::winkel, kosinus, u"arccos(b / c)", u"arccos(%1 / %2)"},
+    {Fall::an_hyp, Feld::ge, pythagoras, u"√(c² − b²)", u"√(%2² − %1²)"},
+    {Fall::ge_hyp, Feld::winkel, sinus, u"arcsin(a / c)", u"arcsin(%1 / %2)"},
+    {Fall::ge_hyp, Feld::an, pythagoras, u"√(c² − a²)", u"√(%2² − %1²)"},
 }};
 
 } // namespace
@@ -48,7 +50,21 @@ QString name(Feld feld)
     return u"Hypotenuse"_s;
 }
 
-QString symbol(Feld feld) { return feld == Feld::winkel ? u"α"_s : name(feld); }
+QString symbol(Feld feld)
+{
+    switch (feld) {
+    case Feld::winkel: return u"α"_s;
+    case Feld::an: return u"b"_s;
+    case Feld::ge: return u"a"_s;
+    case Feld::hyp: break;
+    }
+    return u"c"_s;
+}
+
+QString benannt(Feld feld)
+{
+    return name(feld) + (feld == Feld::winkel ? QString() : u' ' + symbol(feld));
+}
 
 QString einheit(Feld feld) { return feld == Feld::winkel ? u"°"_s : QString(); }
 

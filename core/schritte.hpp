@@ -24,13 +24,15 @@ struct Schritt {
     const char16_t* eingesetzt;
 };
 
-inline constexpr const char16_t* pythagoras =
-    u"Satz des Pythagoras: Ankathete² + Gegenkathete² = Hypotenuse²";
+inline constexpr const char16_t* pythagoras = u"Satz des Pythagoras: a² + b² = c²";
 
 [[nodiscard]] const Schritt& schritt(Fall fall, Feld feld);
 
+// The triangle named as German books name it: γ = 90° at C, the hypotenuse
+// c, the leg opposite α (at A) a, the leg next to α b.
 [[nodiscard]] QString name(Feld feld);    // "Winkel α", "Ankathete", ...
-[[nodiscard]] QString symbol(Feld feld);  // "α", "Ankathete", ...
+[[nodiscard]] QString symbol(Feld feld);  // "α", "b", "a", "c"
+[[nodiscard]] QString benannt(Feld feld); // "Winkel α", "Ankathete b", ...
 [[nodiscard]] QString einheit(Feld feld); // "°" for the angle
 // What a case starts from, by name: "Hypotenuse und Winkel α".
 [[nodiscard]] QString ausgang_namen(Fall fall);

@@ -15,6 +15,9 @@ namespace {
 constexpr long long ausgeschrieben_ab = -4;  // 0,0001
 constexpr long long ausgeschrieben_bis = 14; // below 10^15
 constexpr long long gueltige_ziffern = 4;
+constexpr qsizetype gruppiert_ab = 5; // integer digits, from 10 000
+constexpr qsizetype gruppe = 3;
+const QChar schmales_leerzeichen(0x202F); // narrow no-break space
 
 QString hochgestellt(long long exponent)
 {
@@ -26,12 +29,23 @@ QString hochgestellt(long long exponent)
     return text;
 }
 
+// Digits before the separator in threes, as German books print them
+// ("1 250 000"), from 10 000 up.
+QString gruppiert(QString ganz)
+{
+    if (ganz.size() < gruppiert_ab)
+        return ganz;
+    for (qsizetype i = ganz.size() - gruppe; i > 0; i -= gruppe)
+        ganz.insert(i, schmales_leerzeichen);
+    return ganz;
+}
+
 } // namespace
 
 long long textstelle(long long groessenordnung)
 {
     const long long stelle = std::min(-stellen * 1LL, groessenordnung - (gueltige_ziffern - 1));
-    return std::max(stelle, groessenordnung - (hoechstens_ziffern - 1));
+    return std::max(stelle, groessenordnung - (hoechstens_gueltig - 1));
 }
 
 long long vier_ziffern(long long groessenordnung) { return groessenordnung - 3; }
@@ -76,16 +90,19 @@ QString zahl(const Groesse& g, const QLocale& locale)
     const long long letzte = std::min(d.exponent, g.nullen_bis.value_or(d.exponent));
     ziffern += QString(static_cast<qsizetype>(d.exponent - letzte), u'0');
     const QString komma = locale.decimalPoint();
-    if (ordnung > ausgeschrieben_bis || ordnung < ausgeschrieben_ab) {
+    // A rounded value whose zeros before the separator do not count is
+    // written with a power of ten, so that it claims no digit it lacks.
+    const bool stumme_nullen = !g.genau && letzte > 0;
+    if (ordnung > ausgeschrieben_bis || ordnung < ausgeschrieben_ab || stumme_nullen) {
         const QString mantisse =
             ziffern.size() > 1 ? ziffern.left(1) + komma + ziffern.mid(1) : ziffern;
         return mantisse + u" · 10"_s + hochgestellt(ordnung);
     }
     if (letzte >= 0)
-        return ziffern + QString(static_cast<qsizetype>(letzte), u'0');
+        return gruppiert(ziffern + QString(static_cast<qsizetype>(letzte), u'0'));
     const long long ganz = ordnung + 1; // digits before the separator
     if (ganz > 0)
-        return ziffern.left(static_cast<qsizetype>(ganz)) + komma
+        return gruppiert(ziffern.left(static_cast<qsizetype>(ganz))) + komma
                + ziffern.mid(static_cast<qsizetype>(ganz));
     return u"0"_s + komma + QString(static_cast<qsizetype>(-ganz), u'0') + ziffern;
 }

@@ -2,11 +2,14 @@
 #pragma once
 
 // Numbers as the worked solution writes them. One rule for the whole text:
-// from 10^-4 to below 10^15 a number is written out, beyond that as digits
-// times a power of ten ("1,414 · 10⁻⁵"). A computed value is rounded once
-// from its exact value, to four decimal places, as the fields are, and to at
-// least four significant digits ("0,001000"), and is marked "≈" unless it is
-// exactly that; a given value is written digit for digit as typed.
+// a computed value is rounded once from its exact value, to four decimal
+// places, as the fields are, to at least four significant digits
+// ("0,001000") and at most eight, its zeros down to that place kept, and is
+// marked "≈" unless it is exactly that; a given value is written digit for
+// digit as typed. From 10^-4 to below 10^15 a number is written out, its
+// digits before the separator grouped in threes from 10 000 ("1 250 000");
+// beyond that, and where zeros before the separator would not count, as
+// digits times a power of ten ("1,414 · 10⁻⁵", "3,283 · 10⁹").
 
 #include "core/exakt.hpp"
 #include "core/numbers.hpp"
@@ -18,6 +21,9 @@
 class QLocale;
 
 namespace core {
+
+// The most significant digits the text gives a computed value.
+inline constexpr long long hoechstens_gueltig = 8;
 
 // A quantity as the text writes it.
 struct Groesse {

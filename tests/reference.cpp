@@ -2,6 +2,7 @@
 #include "reference.hpp"
 
 #include "core/numbers.hpp"
+#include "core/zahlentext.hpp"
 
 #include <locale.h> // NOLINT(modernize-deprecated-headers): newlocale and strtod_l are POSIX
 #include <mpfr.h>
@@ -422,32 +423,52 @@ Printed printed(QString text)
     return {text.toStdString() + "e" + std::to_string(exponent), exponent - places};
 }
 
+// The power of ten of a printed number's first digit ("0.001000e0": -3).
+long long groessenordnung(const std::string& number)
+{
+    const std::size_t e = number.find('e');
+    const std::size_t first = number.find_first_of("123456789");
+    const std::size_t point = std::min(number.find('.'), e);
+    const long long exponent = std::stoll(number.substr(e + 1));
+    return first < point ? exponent + static_cast<long long>(point - first) - 1
+                         : exponent - static_cast<long long>(first - point);
+}
+
 } // namespace
 
 std::optional<QString> falsches_ergebnis(const core::Rechenweg& r, const Werte& exact)
 {
+    // The results by their letters: "Gegenkathete a ≈ 2,8868", "A ≈ 7,2169; u ≈ …".
     const std::array<std::pair<QString, const std::optional<Wert>*>, 10> names{{
-        {u"Winkel α"_s, &exact.felder[core::Feld::winkel]},
-        {u"Ankathete"_s, &exact.felder[core::Feld::an]},
-        {u"Gegenkathete"_s, &exact.felder[core::Feld::ge]},
-        {u"Hypotenuse"_s, &exact.felder[core::Feld::hyp]},
-        {u"Winkel β"_s, &exact.beta},
-        {u"Flächeninhalt A"_s, &exact.flaeche},
-        {u"Umfang u"_s, &exact.umfang},
-        {u"Hypotenusenabschnitt p"_s, &exact.p},
-        {u"Hypotenusenabschnitt q"_s, &exact.q},
-        {u"Höhe h"_s, &exact.h},
+        {u"α"_s, &exact.felder[core::Feld::winkel]},
+        {u"b"_s, &exact.felder[core::Feld::an]},
+        {u"a"_s, &exact.felder[core::Feld::ge]},
+        {u"c"_s, &exact.felder[core::Feld::hyp]},
+        {u"β"_s, &exact.beta},
+        {u"A"_s, &exact.flaeche},
+        {u"u"_s, &exact.umfang},
+        {u"p"_s, &exact.p},
+        {u"q"_s, &exact.q},
+        {u"h"_s, &exact.h},
     }};
-    for (const QString& line : r.absaetze.back().mid(1)) {
-        for (const auto& [name, value] : names) {
-            for (const bool genau : {true, false}) {
-                const QString head = name + (genau ? u" = "_s : u" ≈ "_s);
-                if (!line.startsWith(head))
-                    continue;
-                const Printed p = printed(line.mid(head.size()));
-                if (!*value || !gerundet_richtig(p.number, p.place, **value, genau))
-                    return line;
-            }
+    const QString weitere = u"Weitere Größen: "_s;
+    for (QString line : r.absaetze.back().mid(1)) {
+        if (line.startsWith(weitere))
+            line.remove(0, weitere.size());
+        for (const QString& item : line.split(u"; "_s)) {
+            const qsizetype at = std::max(item.indexOf(u" = "_s), item.indexOf(u" ≈ "_s));
+            const QString symbol = item.left(at).split(u' ').back();
+            const auto* const found =
+                std::ranges::find(names, symbol, &decltype(names)::value_type::first);
+            if (at < 0 || found == names.end())
+                return item;
+            const Printed p = printed(item.mid(at + 3).remove(QChar(0x202F)));
+            const bool genau = item.at(at + 1) == u'=';
+            if (!*found->second || !gerundet_richtig(p.number, p.place, **found->second, genau))
+                return item;
+            // A rounded value to the text's one place for its size.
+            if (!genau && p.place != core::textstelle(groessenordnung(p.number)))
+                return item;
         }
     }
     return std::nullopt;

@@ -507,7 +507,7 @@ void TestCommands::rechenwegForWorksheets()
     QCOMPARE(sketch.width(), 2 * found.captured(2).toInt());
     // Drawn as the window's diagram is: the triangle in red on white.
     QCOMPARE(sketch.pixelColor(0, 0), QColor(Qt::white));
-    QVERIFY(html.contains(u"Hypotenuse ≈ 5,7735"_s));
+    QVERIFY(html.contains(u"Hypotenuse c ≈ 5,7735"_s));
 }
 
 void TestCommands::endeEndsTheEventLoop()

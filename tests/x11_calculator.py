@@ -201,7 +201,7 @@ class Calculator(unittest.TestCase):
                  "Hypotenuse\t5,7735\n", f"all four values on the clipboard (it holds {clipboard()!r})")
         # The worked solution, by Ctrl+Shift+C and by the menu's third item, the same.
         s.key("ctrl+shift+c")
-        wait_for(lambda: clipboard().startswith("Rechtwinkliges Dreieck\nGegeben: Winkel γ = 90°; Winkel α = 30°; Ankathete = 5\n"),
+        wait_for(lambda: clipboard().startswith("Aufgabe: Berechne a, c und β im rechtwinkligen Dreieck ABC mit γ = 90°, α = 30° und b = 5.\n"),
                  f"the Rechenweg on the clipboard (it holds {clipboard()!r})")
         rechenweg = clipboard()
         # With HTML beside it, for word processors.
