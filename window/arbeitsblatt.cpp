@@ -1,18 +1,30 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/arbeitsblatt.hpp"
 
-#include "window/assets/dreieck.hpp"
+#include "window/assets/skizze.hpp"
 
 #include <QBuffer>
 #include <QByteArray>
 #include <QImage>
+#include <QRegularExpression>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr int skizze_breite = 420;
-constexpr int skizze_hoehe = 300;
+constexpr int skizze_breite = 400;
+constexpr int skizze_hoehe = 260;
+
+// Compact enough that an ordinary exercise, sketch included, fits one A4
+// page; the results are never split across two.
+const QString kopf =
+    QStringLiteral("<!DOCTYPE html>\n<html lang=\"de\"><head><meta charset=\"utf-8\">"
+                   "<title>Rechenweg: rechtwinkliges Dreieck</title>\n<style>\n"
+                   "body { font-family: sans-serif; font-size: 11pt; }\n"
+                   "p { margin-top: 0; margin-bottom: 6pt; }\n"
+                   "p.ergebnis { page-break-inside: avoid; }\n"
+                   "</style></head><body>\n"
+                   "<p>Name: ______________________________ Datum: ______________</p>\n");
 
 QString png_daten(const QImage& bild)
 {
@@ -23,18 +35,27 @@ QString png_daten(const QImage& bild)
     return u"data:image/png;base64,"_s + QString::fromLatin1(png.toBase64());
 }
 
-QString absatz(const QStringList& zeilen)
+// A line's label in bold ("Gegeben:", "Kathetensatz:"); a paragraph's first
+// line without one, the ratio or theorem it uses, wholly.
+QString zeile_html(const QString& zeile, bool erste)
+{
+    static const QRegularExpression marke(u"^([^:=≈]{1,40}:)(.*)$"_s);
+    const QRegularExpressionMatch m = marke.match(zeile);
+    if (m.hasMatch())
+        return u"<b>"_s + m.captured(1).toHtmlEscaped() + u"</b>"_s + m.captured(2).toHtmlEscaped();
+    return erste ? u"<b>"_s + zeile.toHtmlEscaped() + u"</b>"_s : zeile.toHtmlEscaped();
+}
+
+QString absatz(const QStringList& zeilen, bool ergebnis)
 {
     QStringList html;
     for (const QString& zeile : zeilen)
-        html << zeile.toHtmlEscaped();
-    html.front() = u"<b>"_s + html.front() + u"</b>"_s;
-    return u"<p>"_s + html.join(u"<br>"_s) + u"</p>\n"_s;
+        html << zeile_html(zeile, html.isEmpty());
+    return (ergebnis ? u"<p class=\"ergebnis\">"_s : u"<p>"_s) + html.join(u"<br>\n"_s)
+           + u"</p>\n"_s;
 }
 
-} // namespace
-
-QString arbeitsblatt_html(const core::Rechenweg& rechenweg)
+QString bild_html(const core::Rechenweg& rechenweg)
 {
     using core::Feld;
     const assets::Skizze skizze{rechenweg.masse[Feld::an],
@@ -44,21 +65,29 @@ QString arbeitsblatt_html(const core::Rechenweg& rechenweg)
                                 rechenweg.beschriftung[Feld::hyp],
                                 rechenweg.beschriftung[Feld::winkel],
                                 rechenweg.beta};
-    const QImage skizzenbild = assets::skizze_zeichnen(skizze, skizze_breite, skizze_hoehe);
-    const QSize groesse = skizzenbild.deviceIndependentSize().toSize();
-    const QString bild = png_daten(skizzenbild);
-    QString html = u"<html><head><meta charset=\"utf-8\"></head><body>\n"_s;
-    for (qsizetype i = 0; i < rechenweg.absaetze.size(); ++i) {
-        html += absatz(rechenweg.absaetze.at(i));
-        if (i == 0) {
-            html += u"<p><img src=\""_s + bild
-                    + u"\" width=\"%1\" height=\"%2\" alt=\""_s.arg(groesse.width())
-                          .arg(groesse.height())
-                    + (u"Skizze: "_s + skizze.ankathete + u", "_s + skizze.gegenkathete + u", "_s
-                       + skizze.hypotenuse + u", "_s + skizze.alpha + u", "_s + skizze.beta)
-                          .toHtmlEscaped()
-                    + u"\"></p>\n"_s;
-        }
+    const QImage bild =
+        assets::skizze_zeichnen(assets::skizze_planen(skizze, skizze_breite, skizze_hoehe));
+    const QSize groesse = bild.deviceIndependentSize().toSize();
+    const QString alt = u"Skizze: rechtwinkliges Dreieck ABC, rechter Winkel bei C; "_s
+                        + QStringList{skizze.gegenkathete, skizze.ankathete, skizze.hypotenuse,
+                                      skizze.alpha, skizze.beta}
+                              .join(u", "_s)
+                        + u"; die Höhe h auf c teilt c in p und q."_s;
+    return u"<p><img src=\""_s + png_daten(bild)
+           + u"\" width=\"%1\" height=\"%2\" alt=\""_s.arg(groesse.width()).arg(groesse.height())
+           + alt.toHtmlEscaped() + u"\"></p>\n"_s;
+}
+
+} // namespace
+
+QString arbeitsblatt_html(const core::Rechenweg& rechenweg)
+{
+    QString html = kopf;
+    const qsizetype letzter = rechenweg.absaetze.size() - 1;
+    for (qsizetype i = 0; i <= letzter; ++i) {
+        html += absatz(rechenweg.absaetze.at(i), i == letzter);
+        if (i == 0)
+            html += bild_html(rechenweg);
     }
     return html + u"</body></html>\n"_s;
 }

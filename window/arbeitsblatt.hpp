@@ -9,6 +9,8 @@
 
 #include <QString>
 
-// The steps as paragraphs, the first line of each in bold, and after the
-// given and sought quantities the sketch, to scale, as an embedded PNG.
+// A worksheet: room for name and date, the exercise with what is given and
+// sought, the sketch to scale as an embedded PNG, then the steps as
+// paragraphs, each line's label (or a paragraph's ratio) in bold, and the
+// results, kept on one page.
 [[nodiscard]] QString arbeitsblatt_html(const core::Rechenweg& rechenweg);

@@ -3,8 +3,9 @@
 
 #include "platform/form.hpp"
 
-#include <QImage>
-#include <QString>
+#include <QColor>
+#include <QFont>
+#include <QPointF>
 
 class QPainter;
 
@@ -24,16 +25,11 @@ inline constexpr platform::Picture dreieck{
     "Tangens alpha gleich Gegenkathete durch Ankathete, Kotangens alpha gleich Ankathete "
     "durch Gegenkathete."};
 
-// A sketch of one triangle for a worksheet: drawn as the diagram is, but to
-// scale, with each side and both acute angles labelled with their values.
-struct Skizze {
-    double an = 1; // the legs' lengths, for the proportions
-    double ge = 1;
-    QString ankathete, gegenkathete, hypotenuse, alpha, beta; // their labels
-};
-
-// The sketch as an image `breite` logical pixels wide and at most `hoehe`
-// high, at twice the resolution, for print and high-density screens.
-[[nodiscard]] QImage skizze_zeichnen(const Skizze& skizze, int breite, int hoehe);
+// What the diagram and the worksheet's sketch share: the lines' red, the
+// face of their texts, and the right angle's square with its dot, its corner
+// at `ecke` and its sides along the unit vectors `x` and `y`.
+inline const QColor rot{0xe0, 0x00, 0x00};
+[[nodiscard]] QFont schrift(int pixel);
+void rechter_winkel(QPainter& painter, QPointF ecke, QPointF x, QPointF y, double seite);
 
 } // namespace assets
