@@ -499,7 +499,7 @@ void TestCommands::rechenwegForWorksheets()
     const QMimeData* const copied = QGuiApplication::clipboard()->mimeData();
     QVERIFY(copied->hasText() && copied->hasHtml());
     const QString html = copied->html();
-    QVERIFY(html.contains(u"<html lang=\"de\">"_s));
+    QVERIFY(html.contains(u"<html lang=\"de\">"_s) && html.contains(u"Ergebnis:</h2>"_s));
     QString words = html;
     words.remove(QRegularExpression(u"<[^>]*>"_s));
     for (const QString& line : copied->text().split(u'\n', Qt::SkipEmptyParts))

@@ -17,14 +17,15 @@ constexpr int skizze_hoehe = 260;
 
 // Compact enough that an ordinary exercise, sketch included, fits one A4
 // page; the results are never split across two.
-const QString kopf =
+const QString blattkopf =
     QStringLiteral("<!DOCTYPE html>\n<html lang=\"de\"><head><meta charset=\"utf-8\">"
                    "<title>Rechenweg: rechtwinkliges Dreieck</title>\n<style>\n"
                    "body { font-family: sans-serif; font-size: 11pt; }\n"
                    "p { margin-top: 0; margin-bottom: 6pt; }\n"
-                   "p.ergebnis { page-break-inside: avoid; }\n"
                    "</style></head><body>\n"
-                   "<p>Name: ______________________________ Datum: ______________</p>\n");
+                   "<p>Name: ______________________________ Datum: ______________</p>\n"
+                   "<h1 style=\"font-family: sans-serif; font-size: 14pt; margin-top: 0; "
+                   "margin-bottom: 6pt\">Rechtwinkliges Dreieck</h1>\n");
 
 QString png_daten(const QImage& bild)
 {
@@ -46,13 +47,21 @@ QString zeile_html(const QString& zeile, bool erste)
     return erste ? u"<b>"_s + zeile.toHtmlEscaped() + u"</b>"_s : zeile.toHtmlEscaped();
 }
 
+// A paragraph that opens with a heading line alone ("Ergebnis:") gets it
+// as a heading, for screen readers and the word processor's outline.
 QString absatz(const QStringList& zeilen, bool ergebnis)
 {
+    const bool ueberschrift = zeilen.front().endsWith(u':');
     QStringList html;
-    for (const QString& zeile : zeilen)
-        html << zeile_html(zeile, html.isEmpty());
-    return (ergebnis ? u"<p class=\"ergebnis\">"_s : u"<p>"_s) + html.join(u"<br>\n"_s)
-           + u"</p>\n"_s;
+    for (const QString& zeile : zeilen.mid(ueberschrift ? 1 : 0))
+        html << zeile_html(zeile, html.isEmpty() && !ueberschrift);
+    const QString titel =
+        ueberschrift ? u"<h2 style=\"font-family: sans-serif; font-size: 11pt; margin-top: 0; "
+                       "margin-bottom: 0\">"_s
+                           + zeilen.front().toHtmlEscaped() + u"</h2>\n"_s
+                     : QString();
+    const QString text = titel + u"<p>"_s + html.join(u"<br>\n"_s) + u"</p>\n"_s;
+    return ergebnis ? u"<div style=\"page-break-inside: avoid\">\n"_s + text + u"</div>\n"_s : text;
 }
 
 QString bild_html(const core::Rechenweg& rechenweg)
@@ -82,7 +91,7 @@ QString bild_html(const core::Rechenweg& rechenweg)
 
 QString arbeitsblatt_html(const core::Rechenweg& rechenweg)
 {
-    QString html = kopf;
+    QString html = blattkopf;
     const qsizetype letzter = rechenweg.absaetze.size() - 1;
     for (qsizetype i = 0; i <= letzter; ++i) {
         html += absatz(rechenweg.absaetze.at(i), i == letzter);
