@@ -12,7 +12,7 @@ namespace platform {
 namespace {
 
 // Somewhat above the thresholds, so that anti-aliased edges reach them too.
-constexpr double textRatio = 4.8;
+constexpr double textRatio = 5.4; // thin glyphs' brightest pixels too
 constexpr double boundaryRatio = 3.2;
 
 // The sRGB transfer function and the channels' weights, as WCAG defines
@@ -78,6 +78,21 @@ Outline outlineFor(const QPalette& palette, bool field)
             reaching(ring, extreme(window), boundaryRatio, {window, fill, inside})};
 }
 
+// Fusion's menu: its fill, a little lighter than the base, and its frame's
+// first colour.
+QColor menuFill(const QPalette& palette)
+{
+    constexpr int lighter = 108;
+    return palette.color(QPalette::Base).lighter(lighter);
+}
+
+// A one-pixel line along a rectangle's edge, on its pixels rather than between them.
+QRectF onPixels(const QRect& rect)
+{
+    constexpr double half = 0.5;
+    return QRectF(rect).adjusted(half, half, -half, -half);
+}
+
 void drawRounded(QPainter& painter, const QRectF& rect, const QColor& colour, double radius)
 {
     painter.setPen(QPen(colour, 1));
@@ -108,6 +123,11 @@ QColor reaching(const QColor& from, const QColor& towards, double ratio,
     return towards;
 }
 
+ReadableStyle::ReadableStyle()
+    : QProxyStyle(QStringLiteral("Fusion"))
+{
+}
+
 void ReadableStyle::polish(QPalette& palette)
 {
     QProxyStyle::polish(palette);
@@ -120,10 +140,41 @@ void ReadableStyle::polish(QPalette& palette)
     }
 }
 
+void ReadableStyle::drawControl(ControlElement element, const QStyleOption* option,
+                                QPainter* painter, const QWidget* widget) const
+{
+    QProxyStyle::drawControl(element, option, painter, widget);
+    const bool highlighted = element == CE_MenuItem && (option->state & State_Selected) != 0
+                             && (option->state & State_Enabled) != 0;
+    if (!highlighted)
+        return;
+    // The highlighted entry's bar, edged so that it stands out of the menu at 3:1.
+    const QColor fill = menuFill(option->palette);
+    const QColor bar = option->palette.color(QPalette::Highlight);
+    painter->save();
+    painter->setPen(QPen(reaching(bar, extreme(fill), boundaryRatio, {fill}), 1));
+    painter->setBrush(Qt::NoBrush);
+    painter->drawRect(onPixels(option->rect));
+    painter->restore();
+}
+
 void ReadableStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
                                   QPainter* painter, const QWidget* widget) const
 {
     QProxyStyle::drawPrimitive(element, option, painter, widget);
+    if (element == PE_FrameMenu || element == PE_PanelMenu) {
+        // The menu's edge against the window it opens over and its own fill.
+        const QColor fill = menuFill(option->palette);
+        const QColor window = option->palette.color(QPalette::Window);
+        constexpr int frameShade = 160;
+        painter->save();
+        painter->setPen(QPen(
+            reaching(fill.darker(frameShade), extreme(window), boundaryRatio, {window, fill}), 1));
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRect(onPixels(option->rect));
+        painter->restore();
+        return;
+    }
     const bool field = element == PE_FrameLineEdit;
     const bool button = element == PE_PanelButtonCommand;
     if ((!field && !button) || !(option->state & State_Enabled))
@@ -132,7 +183,7 @@ void ReadableStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* 
     const QPalette& palette = option->palette;
     const Outline colours = outlineFor(palette, field);
     const bool focused = (option->state & State_HasFocus) != 0;
-    const QRectF outer = QRectF(option->rect).adjusted(0.5, 0.5, -0.5, -0.5);
+    const QRectF outer = onPixels(option->rect);
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing, true);
     // Fusion's corner radii, outside and one pixel in.

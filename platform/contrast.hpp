@@ -3,9 +3,10 @@
 
 // The desktop's own colours, mended only where they fall short of what a
 // reader needs: selected and highlighted text at 4.5:1 against its
-// highlight, and the outlines of fields and buttons and the focus ring at
-// 3:1 against the window and the control's own fill. A light theme and a dark
-// one alike, in the message box and the menus too.
+// highlight, and the outlines of fields and buttons, the focus ring, the
+// menu's edge and its highlighted entry's at 3:1 against what lies next to
+// them. A light theme and a dark one alike, in the message box and the menus
+// too.
 
 #include <QColor>
 #include <QProxyStyle>
@@ -24,14 +25,19 @@ namespace platform {
 [[nodiscard]] QColor reaching(const QColor& from, const QColor& towards, double ratio,
                               std::initializer_list<QColor> against);
 
-// The style of the desktop, with fields' and buttons' outlines and focus ring
-// drawn in colours that reach 3:1.
+// Qt's Fusion style in the desktop's colours, with fields' and buttons'
+// outlines, the focus ring, the menu's edge and its highlighted entry's edge
+// drawn in colours that reach 3:1. Fusion, whatever style the desktop names,
+// so that these lines are drawn over the shapes they were measured on.
 class ReadableStyle final : public QProxyStyle {
     Q_OBJECT
 
 public:
+    ReadableStyle();
     void polish(QPalette& palette) override;
     using QProxyStyle::polish;
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override;
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                        const QWidget* widget) const override;
 };

@@ -97,6 +97,23 @@ class Readable(unittest.TestCase):
         self.assertGreaterEqual(contrast(text, highlight), 4.5, found)
         return highlight
 
+    def menu_edges(self, screen, mx, my, highlight):
+        """Across the menu's left edge below its first entry, and down its middle
+        from the highlighted first entry into the fill below it."""
+        y = my + 40 * SCALE
+        row = [screen.at(mx + i, y) for i in range(-3, 4 * SCALE)]
+        outside, fill = row[0], row[-1]
+        edge = max(row, key=lambda p: min(contrast(p, outside), contrast(p, fill)))
+        found = f"menu edge: {hex_colour(edge)} against {hex_colour(outside)} outside, {hex_colour(fill)} inside"
+        print(f"{found}: {contrast(edge, outside):.2f}:1, {contrast(edge, fill):.2f}:1")
+        self.assertGreaterEqual(min(contrast(edge, outside), contrast(edge, fill)), 3.0, found)
+        column = [screen.at(mx + 60 * SCALE, my + j) for j in range(40 * SCALE)]
+        below = column.index(highlight) + column[column.index(highlight):].index(fill)
+        bar = max(column[below - 3 * SCALE:below], key=lambda p: contrast(p, fill))
+        found = f"highlighted entry's edge: {hex_colour(bar)} against the menu's {hex_colour(fill)}"
+        print(f"{found}: {contrast(bar, fill):.2f}:1")
+        self.assertGreaterEqual(contrast(bar, fill), 3.0, found)
+
     def test_contrast(self):
         with Session(PROGRAM, {"LC_ALL": "de_DE.UTF-8", **THEMES[THEME]}) as s:
             angle = s.control("Winkel alpha", "text")
@@ -154,6 +171,14 @@ class Readable(unittest.TestCase):
             pixels = wait_for(menu_drawn, "the menu with its highlighted entry")
             band = [p for p in pixels if p == highlight or contrast(p, highlight) > 1.5]
             self.highlighted_text(band, "highlighted menu entry", highlight)
+            # The menu's edge against the window and its fill; the highlighted entry's
+            # edge against the fill, down the menu's middle.
+            screen = Screen(s)
+            def geometry(window):
+                shell = dict(line.split("=") for line in s.xdotool("getwindowgeometry", "--shell", window).split())
+                return int(shell["X"]), int(shell["Y"]), int(shell["WIDTH"]) * int(shell["HEIGHT"])
+            mx, my, _ = min((geometry(w) for w in s._windows()), key=lambda g: g[2])
+            self.menu_edges(screen, mx, my, highlight)
             s.key("Escape")
 
             # The message box: its OK button has the focus.
