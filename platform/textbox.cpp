@@ -4,6 +4,7 @@
 #include "platform/application.hpp"
 #include "platform/form.hpp"
 #include "platform/keys.hpp"
+#include "platform/tip.hpp"
 
 #include <QAction>
 #include <QApplication>
@@ -31,6 +32,7 @@ namespace platform {
 
 TextBox::TextBox(QWidget* parent)
     : QLineEdit(parent)
+    , m_tip(new Tip(this))
 {
     readableWhenLocked();
     connect(this, &QLineEdit::textChanged, this, &TextBox::refuseWhileLocked);
@@ -53,6 +55,32 @@ void TextBox::changeEvent(QEvent* event)
     QLineEdit::changeEvent(event);
     if (event->type() == QEvent::ApplicationPaletteChange)
         readableWhenLocked();
+}
+
+bool TextBox::event(QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::ToolTip:
+        if (toolTip().isEmpty())
+            m_tip->hide();
+        else
+            m_tip->showBesideField(toolTip());
+        return true;
+    case QEvent::ToolTipChange:
+        if (m_tip->isVisible() && toolTip().isEmpty())
+            m_tip->hide();
+        else if (m_tip->isVisible())
+            m_tip->showBesideField(toolTip());
+        break;
+    default: break;
+    }
+    return QLineEdit::event(event);
+}
+
+void TextBox::leaveEvent(QEvent* event)
+{
+    QLineEdit::leaveEvent(event);
+    m_tip->fieldLeft();
 }
 
 QString TextBox::Text() const { return text(); }

@@ -6,6 +6,10 @@
 
 class QMenu;
 
+namespace platform {
+class Tip;
+}
+
 #include <cstdint>
 
 namespace platform {
@@ -54,6 +58,8 @@ protected:
     void dropEvent(QDropEvent* event) override;
     void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    bool event(QEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
 private:
     // Locked fields show results: their text keeps the contrast of an editable
@@ -72,6 +78,8 @@ private:
     // Runs every character through KeyPress; returns what is left to insert.
     [[nodiscard]] QString filtered(const QString& characters);
 
+    // The tooltip, kept until its reader dismisses it.
+    Tip* const m_tip;
     QString m_marker;
     QString m_note;
     QString m_lockedText; // what a locked field shows

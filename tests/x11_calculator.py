@@ -5,6 +5,7 @@ import os
 import re
 import subprocess
 import sys
+import time
 import unittest
 
 sys.path.insert(0, os.path.dirname(__file__))
@@ -252,6 +253,38 @@ class Calculator(unittest.TestCase):
             field = self.field(name).queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
             first = self.field(name).queryText().getCharacterExtents(0, pyatspi.DESKTOP_COORDS)
             self.assertGreaterEqual(first[0], field.x, f"the first character of {name} is out of sight")
+        # The tooltip with the whole value: beside the field, covering no value; it stays
+        # while the pointer rests on it, goes with Escape and when the pointer leaves.
+        adjacent = self.field("Ankathete").queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        centre = (adjacent.x + adjacent.width // 2, adjacent.y + adjacent.height // 2)
+
+        def tip():
+            """The program's smallest window, while it has more than its main window."""
+            def geometry(window):
+                shell = dict(line.split("=") for line in s.xdotool("getwindowgeometry", "--shell", window).split())
+                return [int(shell[k]) for k in ("X", "Y", "WIDTH", "HEIGHT")]
+            windows = [geometry(w) for w in s._windows()]
+            return min(windows, key=lambda g: g[2] * g[3]) if len(windows) > 1 else None
+
+        def hover():
+            s.xdotool("mousemove", "--sync", "0", "0")
+            for dx in (0, 1):  # Qt wakes a tooltip on motion within the field
+                s.xdotool("mousemove", "--sync", str(centre[0] + dx), str(centre[1]))
+            return wait_for(tip, "the tooltip")
+
+        x, y, w, h = hover()
+        for name in FIELDS:
+            e = self.field(name).queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+            self.assertFalse(x < e.x + e.width - 1 and e.x < x + w and y < e.y + e.height and e.y < y + h,
+                             f"the tooltip covers {name}")
+        s.key("Escape")
+        wait_for(lambda: tip() is None, "the tooltip gone with Escape")
+        x, y, w, h = hover()
+        s.xdotool("mousemove", "--sync", str(x + w // 2), str(y + h // 2))
+        time.sleep(11)  # Qt's own tooltips go after about ten seconds
+        self.assertIsNotNone(tip(), "the tooltip stays while the pointer rests on it")
+        s.xdotool("mousemove", "--sync", "0", "0")
+        wait_for(lambda: tip() is None, "the tooltip gone with the pointer")
         s.key("alt+n")
         self.wait_texts(["?", "?", "?", "?"])
 
