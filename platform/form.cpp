@@ -17,6 +17,9 @@
 #include <QResource>
 #include <QScreen>
 
+#include <algorithm>
+#include <cmath>
+
 namespace platform {
 namespace {
 
@@ -25,10 +28,13 @@ QString fromUtf8(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QRect pixelRect(const ControlPlace& control)
+QRect pixelRect(const ControlPlace& control, double scale)
 {
-    return {twipsToPixels(control.left), twipsToPixels(control.top), twipsToPixels(control.width),
-            twipsToPixels(control.height)};
+    const auto scaled = [scale](int twips) {
+        return twipsToPixels(static_cast<int>(std::lround(twips * scale)));
+    };
+    return {scaled(control.left), scaled(control.top), scaled(control.width),
+            scaled(control.height)};
 }
 
 // Bare pixels, as the build rendered them: nothing to decode, so neither an
@@ -67,6 +73,12 @@ QAccessibleInterface* accessibleFor(const QString& /*className*/, QObject* objec
 }
 
 } // namespace
+
+double textScale(const QWidget& widget)
+{
+    constexpr double layoutDpi = 96;
+    return std::max(1.0, widget.logicalDpiY() / layoutDpi);
+}
 
 QFont fontFor(const Face& face)
 {
@@ -107,7 +119,11 @@ Form::Form(const FormTable& form)
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint);
-    setFixedSize(twipsToPixels(form.clientWidth), twipsToPixels(form.clientHeight));
+    // Where the desktop sets its text larger than the layout's 96 dpi, the
+    // whole window grows with it, as with a scale factor, so that nothing is cut.
+    m_scale = textScale(*this);
+    setFixedSize(twipsToPixels(static_cast<int>(std::lround(form.clientWidth * m_scale))),
+                 twipsToPixels(static_cast<int>(std::lround(form.clientHeight * m_scale))));
     setFont(fontFor(dialogFont));
     for (const ControlPlace& control : form.controls)
         addControl(control);
@@ -181,7 +197,7 @@ void Form::addControl(const ControlPlace& entry)
     case ControlKind::PictureBox: widget = new PictureBox(*entry.picture, this); break;
     }
     widget->setObjectName(fromUtf8(entry.name));
-    widget->setGeometry(pixelRect(entry));
+    widget->setGeometry(pixelRect(entry, m_scale));
     if (entry.font != nullptr)
         widget->setFont(fontFor(*entry.font));
 }

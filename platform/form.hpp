@@ -19,6 +19,10 @@ inline constexpr int twipsPerPixel = 15;
     return (twips + twipsPerPixel / 2) / twipsPerPixel;
 }
 
+// How much larger than the layout's 96 dpi the desktop sets its text (1 at
+// most 96 dpi): the window's geometry grows by it, as its fonts do.
+[[nodiscard]] double textScale(const QWidget& widget);
+
 enum class ControlKind : std::uint8_t { TextBox, CommandButton, Label, PictureBox };
 
 // A face the layout was drawn for (Windows' MS Sans Serif); substitutes of
@@ -110,6 +114,7 @@ private:
     void addControl(const ControlPlace& entry);
 
     QWidget* m_announcement = nullptr;
+    double m_scale = 1; // the desktop's text size against the layout's
 };
 
 } // namespace platform

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/picturebox.hpp"
 
+#include "platform/form.hpp"
+
 #include <QPainter>
 
 namespace platform {
@@ -23,8 +25,10 @@ void PictureBox::paintEvent(QPaintEvent* event)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     const QRect area = contentsRect();
-    painter.setClipRect(QRect(area.topLeft(), QSize(m_picture.width, m_picture.height)));
+    const double scale = textScale(*this);
+    painter.setClipRect(QRectF(area.topLeft(), QSizeF(m_picture.width, m_picture.height) * scale));
     painter.translate(area.topLeft());
+    painter.scale(scale, scale);
     m_picture.draw(painter);
 }
 
