@@ -39,27 +39,21 @@ const Schritt& schritt(Fall fall, Feld feld)
         schritte, [fall, feld](const Schritt& s) { return s.fall == fall && s.feld == feld; });
 }
 
-QString name(Feld feld)
-{
-    switch (feld) {
-    case Feld::winkel: return u"Winkel α"_s;
-    case Feld::an: return u"Ankathete"_s;
-    case Feld::ge: return u"Gegenkathete"_s;
-    case Feld::hyp: break;
-    }
-    return u"Hypotenuse"_s;
-}
+// The triangle's quantities by name and by letter, in the fields' order.
+struct Benennung {
+    const char16_t* name;
+    const char16_t* symbol;
+};
+constexpr JeFeld<Benennung> benennungen{{{
+    {u"Winkel α", u"α"},
+    {u"Ankathete", u"b"},
+    {u"Gegenkathete", u"a"},
+    {u"Hypotenuse", u"c"},
+}}};
 
-QString symbol(Feld feld)
-{
-    switch (feld) {
-    case Feld::winkel: return u"α"_s;
-    case Feld::an: return u"b"_s;
-    case Feld::ge: return u"a"_s;
-    case Feld::hyp: break;
-    }
-    return u"c"_s;
-}
+QString name(Feld feld) { return QString::fromUtf16(benennungen[feld].name); }
+
+QString symbol(Feld feld) { return QString::fromUtf16(benennungen[feld].symbol); }
 
 QString benannt(Feld feld)
 {

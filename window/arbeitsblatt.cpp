@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/arbeitsblatt.hpp"
 
-#include "window/assets/skizze.hpp"
-
 #include <QBuffer>
 #include <QByteArray>
 #include <QImage>
@@ -67,6 +65,25 @@ QString absatz(const QStringList& zeilen, bool ergebnis)
 QString bild_html(const core::Rechenweg& rechenweg)
 {
     using core::Feld;
+    const QImage bild = assets::skizze_zeichnen(arbeitsblatt_skizze(rechenweg));
+    const QSize groesse = bild.deviceIndependentSize().toSize();
+    const QString alt =
+        u"Skizze: rechtwinkliges Dreieck ABC, rechter Winkel bei C; "_s
+        + QStringList{rechenweg.beschriftung[Feld::ge], rechenweg.beschriftung[Feld::an],
+                      rechenweg.beschriftung[Feld::hyp], rechenweg.beschriftung[Feld::winkel],
+                      rechenweg.beta}
+              .join(u", "_s)
+        + u"; die Höhe h auf c teilt c in p und q."_s;
+    return u"<p><img src=\""_s + png_daten(bild)
+           + u"\" width=\"%1\" height=\"%2\" alt=\""_s.arg(groesse.width()).arg(groesse.height())
+           + alt.toHtmlEscaped() + u"\"></p>\n"_s;
+}
+
+} // namespace
+
+assets::Skizzenplan arbeitsblatt_skizze(const core::Rechenweg& rechenweg)
+{
+    using core::Feld;
     const assets::Skizze skizze{rechenweg.masse[Feld::an],
                                 rechenweg.masse[Feld::ge],
                                 rechenweg.beschriftung[Feld::an],
@@ -74,20 +91,8 @@ QString bild_html(const core::Rechenweg& rechenweg)
                                 rechenweg.beschriftung[Feld::hyp],
                                 rechenweg.beschriftung[Feld::winkel],
                                 rechenweg.beta};
-    const QImage bild =
-        assets::skizze_zeichnen(assets::skizze_planen(skizze, skizze_breite, skizze_hoehe));
-    const QSize groesse = bild.deviceIndependentSize().toSize();
-    const QString alt = u"Skizze: rechtwinkliges Dreieck ABC, rechter Winkel bei C; "_s
-                        + QStringList{skizze.gegenkathete, skizze.ankathete, skizze.hypotenuse,
-                                      skizze.alpha, skizze.beta}
-                              .join(u", "_s)
-                        + u"; die Höhe h auf c teilt c in p und q."_s;
-    return u"<p><img src=\""_s + png_daten(bild)
-           + u"\" width=\"%1\" height=\"%2\" alt=\""_s.arg(groesse.width()).arg(groesse.height())
-           + alt.toHtmlEscaped() + u"\"></p>\n"_s;
+    return assets::skizze_planen(skizze, skizze_breite, skizze_hoehe);
 }
-
-} // namespace
 
 QString arbeitsblatt_html(const core::Rechenweg& rechenweg)
 {

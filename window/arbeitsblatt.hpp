@@ -7,6 +7,8 @@
 #include "core/berechnung.hpp"
 #include "core/rechenweg.hpp"
 
+#include "window/assets/skizze.hpp"
+
 #include <QString>
 
 // A worksheet: room for name and date, the exercise with what is given and
@@ -14,3 +16,6 @@
 // paragraphs, each line's label (or a paragraph's ratio) in bold, and the
 // results, kept on one page.
 [[nodiscard]] QString arbeitsblatt_html(const core::Rechenweg& rechenweg);
+
+// The worksheet's sketch of the solution's triangle, as the HTML shows it.
+[[nodiscard]] assets::Skizzenplan arbeitsblatt_skizze(const core::Rechenweg& rechenweg);
