@@ -168,8 +168,13 @@ constexpr std::array<int, 2> produkt_ein_viertel{15, 75};
 std::optional<mpq_class> sinus_quadrat(const mpq_class& alpha)
 {
     for (const Sonderwinkel& w : sonderwinkel) {
-        if (alpha == w.grad)
-            return mpq_class(w.zaehler, viertel);
+        if (alpha == w.grad) {
+            // Built from two integers, a fraction is not reduced by itself;
+            // GMP compares only reduced ones.
+            mpq_class s(w.zaehler, viertel);
+            s.canonicalize();
+            return s;
+        }
     }
     return std::nullopt;
 }

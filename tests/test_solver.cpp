@@ -311,6 +311,10 @@ void TestSolver::rechenweg_data()
         << QStringList{u"Kathetensatz: b² = c · q, also q = b² / c ≈ 6,9282² / 8 ≈ 6"_s,
                        u"Weitere Größen: A ≈ 13,8564; u ≈ 18,9282; p = 2; q = 6; h ≈ 3,4641"_s}
         << QStringList{u"6,000"_s} << false;
+    QTest::newRow("exact segments at 45 degrees")
+        << QStringList{"45", "?", "?", "1"}
+        << QStringList{u"Weitere Größen: A = 0,25; u ≈ 2,4142; p = 0,5; q = 0,5; h = 0,5"_s}
+        << QStringList{u"0,5000"_s} << false;
     QTest::newRow("a typed 4 stands for 4,00")
         << QStringList{"?", "4", "3", "5.4"}
         << QStringList{u"Die Angaben passen nicht zusammen: √(c² − a²) = √(5,4² − 3²) ≈ 4,4900, aber b = 4."_s,
