@@ -5,6 +5,7 @@
 #include "platform/form.hpp"
 
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QTranslator>
 
 #include <fontconfig/fontconfig.h>
@@ -18,6 +19,10 @@ void prepare()
     QApplication::setApplicationName(QStringLiteral("dreieckrechner"));
     QApplication::setApplicationVersion(QStringLiteral(DREIECK_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral(DREIECK_APP_ID));
+    // Every text is German, and screen readers are told the program's
+    // language from Qt's default locale; the desktop's number format stays
+    // with the window (Form takes the system locale).
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     // Qt's entry fields lay out their text once in the program's font before
     // they take the window's; with the window's face as the program's own,
     // no second face is loaded for that.

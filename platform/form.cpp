@@ -13,6 +13,7 @@
 #include <QIcon>
 #include <QImage>
 #include <QLabel>
+#include <QLocale>
 #include <QPixmap>
 #include <QResource>
 #include <QScreen>
@@ -114,6 +115,8 @@ Form::Form(const FormTable& form)
         return true;
     }();
     setObjectName(fromUtf8(form.name));
+    // Numbers as the desktop writes them, whatever language the program speaks.
+    setLocale(QLocale::system());
     setWindowTitle(fromUtf8(form.caption));
     setWindowIcon(iconFromFrames(form.icon));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint

@@ -625,6 +625,9 @@ void TestCommands::programIsNamedVersionedAndGerman()
     QCOMPARE(QApplication::applicationName(), u"dreieckrechner"_s);
     QCOMPARE(QApplication::applicationVersion(), u"1.00"_s);
     QCOMPARE(QGuiApplication::desktopFileName(), u"de.dreieckrechner.Dreieckrechner"_s);
+    // Screen readers are told German (run in the C locale); numbers stay the desktop's.
+    QCOMPARE(QLocale().name(), u"de_DE"_s);
+    QCOMPARE(dreieckrechner().locale(), QLocale::system());
     // Qt's own texts speak German too, from the first context menu on.
     QMenu* const menu = contextMenu(txt_an());
     QVERIFY(menu != nullptr);
