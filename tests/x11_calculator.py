@@ -217,9 +217,18 @@ class Calculator(unittest.TestCase):
         wait_for(lambda: clipboard() == rechenweg, f"the Rechenweg from the menu (it holds {clipboard()!r})")
         # Any one value by keyboard alone: Shift+F10 on Neu, the submenu that names them.
         wait_for(lambda: Session.focused(s.control("Neu", "push button")), "the focus on Neu")
+        s.record_focus()
         s.key("shift+F10")
         s.wait_popup()
-        s.key("Down", "Down", "Right", "Down", "Down", "Return")
+        s.key("Down", "Down", "Right")
+        wait_for(lambda: s.focus_events()[-1:] and s.focus_events()[-1].name == "Winkel alpha\t30",
+                 "the submenu's first entry focused")
+        first = s.focus_events()[-1]
+        # Closed with Left, the submenu hands the focus back to its entry, and says so.
+        s.key("Left")
+        wait_for(lambda: s.focus_events()[-1].name == "Einen Wert kopieren", "a focus event for the submenu's entry")
+        self.assertFalse(Session.focused(first))
+        s.key("Right", "Down", "Down", "Return")
         wait_for(lambda: clipboard() == "2,8868", f"the opposite leg on the clipboard (it holds {clipboard()!r})")
         # A right click on the locked hypotenuse: its menu's first item copies its value alone.
         s.click(self.field("Hypotenuse"), button=3)

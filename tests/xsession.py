@@ -198,6 +198,20 @@ class Session:
     def text_of(accessible):
         return accessible.queryText().getText(0, -1)
 
+    def record_focus(self):
+        """From now on, keeps what screen readers are told gets the focus."""
+        import pyatspi
+        self._focus_events = []
+        pyatspi.Registry.registerEventListener(self._focus_events.append, "focus:")
+
+    def focus_events(self):
+        """The focus events recorded so far, as they arrived: their sources."""
+        from gi.repository import GLib
+        context = GLib.MainContext.default()
+        while context.iteration(False):
+            pass
+        return [event.source for event in self._focus_events]
+
     @staticmethod
     def enabled(accessible):
         import pyatspi

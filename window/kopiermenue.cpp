@@ -6,6 +6,7 @@
 #include "platform/textbox.hpp"
 #include "window/arbeitsblatt.hpp"
 
+#include <QAccessible>
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
@@ -61,6 +62,11 @@ Kopiermenue::Kopiermenue(platform::Form& fenster, const std::array<platform::Tex
     // Closed without a choice, the menu leaves the focus where it was; Qt
     // tells screen readers nothing of that, so the window says where it is.
     connect(m_menue, &QMenu::aboutToHide, &fenster, &platform::Form::AnnounceFocus,
+            Qt::QueuedConnection);
+    // Closed with Left or Escape, the value submenu hands the focus back to
+    // its entry in the menu; Qt says nothing of that either, and would still
+    // report the submenu's last entry focused.
+    connect(m_einzeln, &QMenu::aboutToHide, this, &Kopiermenue::untermenue_geschlossen,
             Qt::QueuedConnection);
 
     connect(m_wert, &QAction::triggered, this, [this] {
@@ -125,6 +131,17 @@ bool Kopiermenue::eventFilter(QObject* watched, QEvent* event)
         }
     }
     return QObject::eventFilter(watched, event);
+}
+
+void Kopiermenue::untermenue_geschlossen()
+{
+    m_einzeln->setActiveAction(nullptr);
+    QAction* const eintrag = m_menue->activeAction();
+    if (!m_menue->isVisible() || eintrag == nullptr)
+        return;
+    QAccessibleEvent fokus(m_menue, QAccessible::Focus);
+    fokus.setChild(static_cast<int>(m_menue->actions().indexOf(eintrag)));
+    QAccessible::updateAccessibility(&fokus);
 }
 
 QString Kopiermenue::wert(const platform::TextBox& feld) const

@@ -51,6 +51,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void untermenue_geschlossen();
     void kopieren(const QString& text, const QString& bestaetigung);
     // The worked solution as plain text, and as HTML with its sketch.
     void rechenweg_kopieren();
