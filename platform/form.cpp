@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/form.hpp"
 
+#include "platform/accessibletextbox.hpp"
 #include "platform/button.hpp"
 #include "platform/picturebox.hpp"
 #include "platform/textbox.hpp"
@@ -61,11 +62,14 @@ QIcon iconFromFrames(std::span<const IconFrame> frames)
 // "frame". A form is a dialog: as it opens, screen readers read its title and
 // the text of its labels that name no field (the instruction), which they
 // read of no frame. The announcement is a notification, spoken as it shows.
+// An entry field is the program's own: Qt's calls a locked one editable too.
 QAccessibleInterface* accessibleFor(const QString& /*className*/, QObject* object)
 {
     auto* widget = qobject_cast<QWidget*>(object);
     if (qobject_cast<Form*>(object) != nullptr)
         return new QAccessibleWidget(widget, QAccessible::Dialog);
+    if (auto* box = qobject_cast<TextBox*>(object))
+        return new AccessibleTextBox(box);
     if (qobject_cast<PictureBox*>(object) != nullptr)
         return new QAccessibleWidget(widget, QAccessible::Graphic);
     if (widget != nullptr && widget->objectName() == u"announcement")

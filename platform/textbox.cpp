@@ -133,6 +133,25 @@ void TextBox::refuseWhileLocked()
     }
 }
 
+QRect TextBox::CharacterRect(int position) const
+{
+    // From the caret, whose place Qt tells, by the advance of the text
+    // between the two.
+    const QString shown = displayText();
+    const QString character = shown.mid(position, 1);
+    if (position < 0 || character.isEmpty())
+        return {};
+    const QFontMetrics metrics(font());
+    const QRect caret = cursorRect();
+    const int caretAt = cursorPosition();
+    const int x = caret.center().x()
+                  + (position >= caretAt
+                         ? metrics.horizontalAdvance(shown.mid(caretAt, position - caretAt))
+                         : -metrics.horizontalAdvance(shown.mid(position, caretAt - position)));
+    return {x, caret.center().y() - metrics.height() / 2, metrics.horizontalAdvance(character),
+            metrics.height()};
+}
+
 void TextBox::SetSelStart(int start)
 {
     setCursorPosition(start);

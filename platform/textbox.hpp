@@ -42,6 +42,9 @@ public:
     // the field's accessible description. Empty removes it.
     void SetNote(const QString& note);
     [[nodiscard]] QString Note() const { return m_note; }
+    // Where a character stands, in the field's coordinates (empty past the
+    // end): for screen readers and magnifiers.
+    [[nodiscard]] QRect CharacterRect(int position) const;
 
 Q_SIGNALS:
     void GotFocus();
