@@ -136,8 +136,10 @@ bool Kopiermenue::eventFilter(QObject* watched, QEvent* event)
 void Kopiermenue::untermenue_geschlossen()
 {
     m_einzeln->setActiveAction(nullptr);
-    QAction* const eintrag = m_menue->activeAction();
-    if (!m_menue->isVisible() || eintrag == nullptr)
+    // Only where the focus stays on the submenu's entry: a move to another
+    // entry (by the pointer) Qt reports itself.
+    QAction* const eintrag = m_einzeln->menuAction();
+    if (!m_menue->isVisible() || m_menue->activeAction() != eintrag)
         return;
     QAccessibleEvent fokus(m_menue, QAccessible::Focus);
     fokus.setChild(static_cast<int>(m_menue->actions().indexOf(eintrag)));
