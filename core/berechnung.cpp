@@ -86,10 +86,20 @@ std::optional<Meldung> werte_pruefen(Fall fall, const Gelesen& g)
 Abgleich abgleichen(const Loesung& l, Feld feld)
 {
     const Getippt& typed = l.getippt[feld];
+    const Zahl& wert = l.dreieck.werte[feld];
     long long stelle = typed.letzte_stelle;
-    if (typed.wert != 0)
+    if (typed.wert != 0) {
         stelle = std::min(stelle, groessenordnung(typed.wert) - (vergleichsziffern - 1));
-    const Dezimal gerundet = l.dreieck.werte[feld].auf_stelle(stelle);
+    } else {
+        // A typed 0 agrees only with a value that rounds to 0 there. Every
+        // place at or below the value's third digit gives the same answer, so
+        // "0e-99999999999" is not compared at a place no number can reach.
+        const auto drei_ziffern = [](long long ordnung) {
+            return ordnung - (vergleichsziffern - 1);
+        };
+        stelle = std::max(stelle, wert.gerundet(drei_ziffern).stelle);
+    }
+    const Dezimal gerundet = wert.auf_stelle(stelle);
     return {feld, stelle, bruch(gerundet) == typed.wert};
 }
 

@@ -2,6 +2,7 @@
 #include "core/numbers.hpp"
 
 #include <QLocale>
+#include <QtGlobal>
 
 #include <algorithm>
 #include <charconv>
@@ -16,8 +17,12 @@ constexpr int decimalBase = 10;
 constexpr int hexadecimalBase = 16;
 constexpr int octalBase = 8;
 constexpr char16_t firstNonAscii = 0x80;
-// Larger than any exponent or digit count that can matter, small enough not to overflow.
-constexpr long long saturation = 1'000'000;
+// An exponent is held up to this, far beyond the length of any text that can
+// exist (a QString holds fewer than 2^62 characters): past it, every number a
+// text can write is out of range or 0 all the same. Digit counts are bounded
+// by the text's length, so the sums below never overflow, and every exponent
+// a text can write is exact.
+constexpr long long exponent_grenze = std::numeric_limits<long long>::max() / 4;
 
 // Val works on the text with its blanks, tabs and line feeds removed; every
 // other non-ASCII character becomes a stop character.
@@ -65,7 +70,7 @@ double radixInteger(std::string_view digits, int base)
 // no '+' sign, 'e' for the exponent. Empty when `s` does not start with one.
 struct ScannedNumber {
     std::string chars;
-    long long exponent = 0;      // saturated, to tell overflow from underflow
+    long long exponent = 0;      // held up to exponent_grenze either way
     long long leadingPlaces = 0; // decimal position of the first non-zero digit
 };
 
@@ -93,9 +98,9 @@ bool scanMantissa(std::string_view s, std::size_t& i, ScannedNumber& d)
             anyDigit = true;
             nonZeroSeen = nonZeroSeen || c != '0';
             if (!point && nonZeroSeen)
-                d.leadingPlaces = std::min(d.leadingPlaces + 1, saturation);
+                ++d.leadingPlaces;
             else if (point && !nonZeroSeen)
-                d.leadingPlaces = std::max(d.leadingPlaces - 1, -saturation);
+                --d.leadingPlaces;
         } else {
             break;
         }
@@ -120,7 +125,10 @@ void scanExponent(std::string_view s, std::size_t i, ScannedNumber& d)
     d.chars.append(negative ? "e-" : "e");
     for (; i < s.size() && isDigit(s[i]); ++i) {
         d.chars.push_back(s[i]);
-        d.exponent = std::min(d.exponent * decimalBase + (s[i] - '0'), saturation);
+        const int digit = s[i] - '0';
+        d.exponent = d.exponent > (exponent_grenze - digit) / decimalBase
+                         ? exponent_grenze
+                         : d.exponent * decimalBase + digit;
     }
     if (negative)
         d.exponent = -d.exponent;
@@ -271,11 +279,10 @@ double Val(QStringView text)
 QString Str(double zahl, const QLocale& locale)
 {
     // Digits and exponent stay ASCII in every locale, so that a result can be
-    // typed back into a field; only the decimal separator is the locale's.
-    QString text = QLocale::c().toString(zahl == 0 ? 0.0 : zahl, 'g', hoechstens_ziffern);
+    // typed back into a field; only the decimal separator is the locale's. The
+    // exponent is "E+15" in every locale, as BASIC's Str writes it.
+    QString text = QLocale::c().toString(zahl == 0 ? 0.0 : zahl, 'G', hoechstens_ziffern);
     text.replace(u'.', locale.decimalPoint());
-    if (locale.exponential() != u"e")
-        text.replace(u'e', u'E');
     return text;
 }
 
@@ -305,6 +312,9 @@ double als_double(const Dezimal& zahl)
 
 long long groessenordnung(const mpq_class& zahl)
 {
+    Q_ASSERT_X(zahl > 0, "core::groessenordnung", "only a positive number has a first digit");
+    if (zahl <= 0)
+        return 0;
     // The digit counts tell it to within one either way; comparisons in
     // integers decide.
     const auto zaehler = static_cast<long long>(mpz_sizeinbase(zahl.get_num_mpz_t(), decimalBase));
@@ -323,6 +333,10 @@ long long groessenordnung(const mpq_class& zahl)
 
 Dezimal gerundet(const mpq_class& zahl, long long stelle)
 {
+    // Below a tenth of the place, a value rounds to 0: no power of ten is
+    // made for a place far beyond it (a typed "0e999999999").
+    if (zahl == 0 || groessenordnung(zahl) < stelle - 1)
+        return {};
     // zahl / 10^stelle = ganz + rest / nenner
     const Bruch b = durch_zehn_hoch(zahl, stelle);
     mpz_class ganz;

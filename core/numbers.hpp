@@ -26,7 +26,7 @@ inline constexpr int hoechstens_ziffern = 15;
 
 // The general number-to-text conversion: at most 15 significant digits, no
 // trailing zeros, no grouping, ASCII digits, and the decimal separator of
-// `locale`; the exponent is written "e" where the locale does, "E" elsewhere.
+// `locale`; the exponent is written "E+15" in every locale.
 [[nodiscard]] QString Str(double zahl, const QLocale& locale);
 
 // A non-negative decimal number as it is written: ziffern x 10^exponent,

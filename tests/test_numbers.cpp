@@ -145,6 +145,13 @@ void TestNumbers::lesen_data()
         << u"1e-320"_s << u"0"_s << -320LL << ausserhalb;
     QTest::newRow("far beyond, not multiplied out")
         << u"1e999999"_s << u"0"_s << 999999LL << ausserhalb;
+    // Exponents and digit counts held exactly, whatever their length.
+    QTest::newRow("1.5 million zeros, e-1500000")
+        << (u'1' + QString(1'500'000, u'0') + u"e-1500000"_s) << u"1"_s << -1'500'000LL << innen;
+    QTest::newRow("1.5 million places, e1500000")
+        << (u"0."_s + QString(1'499'999, u'0') + u"1e1500000"_s) << u"1"_s << 0LL << innen;
+    QTest::newRow("a 25-digit exponent") << (u"1e"_s + QString(25, u'9')) << u"0"_s
+                                         << std::numeric_limits<long long>::max() / 4 << ausserhalb;
 }
 
 void TestNumbers::lesen()
@@ -182,7 +189,7 @@ void TestNumbers::str_data()
     QTest::newRow("German: no grouping") << german << 1234567.891 << u"1234567,891"_s;
     QTest::newRow("German: integer") << german << 5.0 << u"5"_s;
     QTest::newRow("Swiss German: point, no grouping") << swiss << 1234567.891 << u"1234567.891"_s;
-    QTest::newRow("C: exponent") << c << 1e16 << u"1e+16"_s;
+    QTest::newRow("C: exponent") << c << 1e16 << u"1E+16"_s;
     QTest::newRow("German: exponent") << german << 1.5e-16 << u"1,5E-16"_s;
     // Digits that nobody can type back into a field stay out.
     QTest::newRow("Arabic: ASCII digits") << arabic << 2.8868 << u"2\u066b8868"_s;

@@ -63,6 +63,11 @@ void TestSolver::berechnen_data()
            {"30", "8.6603", "5", "10"}, {"txt_an", "txt_ge"});
     addRow("one side unknown: hypotenuse case", {"30", "?", "7", "10"}, {"30", "8.6603", "5", "10"},
            {"txt_an", "txt_ge"});
+    // A typed 0 whose last place no number reaches, below or above.
+    addRow("a given 0 to 99 999 999 999 places", {"30", "?", "0e-99999999999", "10"},
+           {"30", "8.6603", "5", "10"}, {"txt_an", "txt_ge"});
+    addRow("a given 0 to the place 10^99 999 999 999", {"30", "?", "0e99999999999", "10"},
+           {"30", "8.6603", "5", "10"}, {"txt_an", "txt_ge"});
     addRow("minus sign dropped by the absolute value", {"-30", "-5", "?", "?"},
            {"-30", "-5", "2.8868", "5.7735"}, {"txt_ge", "txt_hyp"});
     addRow("5.5.5 reads as 5.5", {"30", "?", "?", "5.5.5"}, {"30", "4.7631", "2.75", "5.5.5"},
@@ -125,27 +130,27 @@ void TestSolver::berechnen_data()
            {"89.9999999", "1", "572957795.1308", "572957795.1308"}, {"txt_ge", "txt_hyp"});
     addRow("89.999997188 degrees, long hypotenuse",
            {"89.999997188", "?", "?", "2.4797904663443374E+18"},
-           {"89.999997188", "121704789613.135", "2.47979046634433e+18", "2.4797904663443374E+18"},
+           {"89.999997188", "121704789613.135", "2.47979046634433E+18", "2.4797904663443374E+18"},
            {"txt_an", "txt_ge"});
     addRow("89.999999526 degrees, long adjacent leg",
            {"89.999999526", "7.0149312013399135E+152", "?", "?"},
-           {"89.999999526", "7.0149312013399135E+152", "8.47945045171758e+160",
-            "8.47945045171758e+160"},
+           {"89.999999526", "7.0149312013399135E+152", "8.47945045171758E+160",
+            "8.47945045171758E+160"},
            {"txt_ge", "txt_hyp"});
     addRow("tiny adjacent leg and hypotenuse", {"?", "1e-200", "?", "2e-200"},
            {"60", "1e-200", "0", "2e-200"}, {"txt_winkel", "txt_ge"});
     addRow("tiny opposite leg and hypotenuse", {"?", "?", "1e-162", "2e-162"},
            {"30", "0", "1e-162", "2e-162"}, {"txt_winkel", "txt_an"});
     addRow("long hypotenuse", {"30", "?", "?", "1e200"},
-           {"30", "8.66025403784439e+199", "5e+199", "1e200"}, {"txt_an", "txt_ge"});
+           {"30", "8.66025403784439E+199", "5E+199", "1e200"}, {"txt_an", "txt_ge"});
     addRow("long legs", {"?", "1e200", "1e200", "?"},
-           {"45", "1e200", "1e200", "1.4142135623731e+200"}, {"txt_hyp", "txt_winkel"});
+           {"45", "1e200", "1e200", "1.4142135623731E+200"}, {"txt_hyp", "txt_winkel"});
     // From 1E+11 four places would hold more than 15 digits: rounded once to 15.
     addRow("hypotenuse rounded once to 15 digits", {"?", "123456789012.00046", "1", "?"},
            {"0", "123456789012.00046", "1", "123456789012"}, {"txt_hyp", "txt_winkel"});
     addRow("tiny angle, hypotenuse rounded once", {"0.0000001", "123456789012.00046", "?", "?"},
            {"0.0000001", "123456789012.00046", "215.4727", "123456789012"}, {"txt_ge", "txt_hyp"});
-    addRow("short leg, long hypotenuse", {"?", "1", "?", "1e200"}, {"90", "1", "1e+200", "1e200"},
+    addRow("short leg, long hypotenuse", {"?", "1", "?", "1e200"}, {"90", "1", "1E+200", "1e200"},
            {"txt_winkel", "txt_ge"});
 
     // Exact for the numbers as typed, where doubles of them would cancel or
@@ -158,7 +163,7 @@ void TestSolver::berechnen_data()
            {"30", "87000000000", "50229473419.4974", "100458946838.995"}, {"txt_ge", "txt_hyp"});
     addRow("an angle a hundred-trillionth of a millionth below 90",
            {"89.99999999999999999999", "1", "?", "?"},
-           {"89.99999999999999999999", "1", "5.72957795130823e+21", "5.72957795130823e+21"},
+           {"89.99999999999999999999", "1", "5.72957795130823E+21", "5.72957795130823E+21"},
            {"txt_ge", "txt_hyp"});
     // As doubles both are 1.0000000000000002, which would be reported as equal.
     addRow("a leg shorter than its hypotenuse in the 17th digit",
@@ -265,6 +270,10 @@ void TestSolver::rechenweg_data()
                        u"Die Angaben passen nicht zusammen: c · cos α = 10 · cos 30° ≈ 8,660254, aber b = 8,66030."_s,
                        u"Gerechnet wird mit c und α; b wird neu berechnet."_s,
                        u"b = c · cos α = 10 · cos 30° ≈ 8,6603"_s}
+        << QStringList{} << false;
+    QTest::newRow("a given 0 to 99 999 999 999 places")
+        << QStringList{"30", "?", "0e-99999999999", "10"}
+        << QStringList{u"Die Angaben passen nicht zusammen: c · sin α = 10 · sin 30° = 5, aber a = 0."_s}
         << QStringList{} << false;
     QTest::newRow("one leg agrees, one does not")
         << QStringList{"60", "5", "4", "10"}
