@@ -3,6 +3,8 @@
 
 #include <mpfr.h>
 
+#include <QtGlobal>
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -223,6 +225,95 @@ Zahl::Term gekuerzt(Zahl::Term t, const mpq_class* alpha)
 }
 
 bool ist_rational(const Zahl::Term& t) { return t.radikand == 1 && t.sin == 0 && t.cos == 0; }
+bool ohne_winkel(const Zahl::Term& t) { return t.sin == 0 && t.cos == 0; }
+
+// Terms of the same radicand and powers as one; and sin² α + cos² α = 1:
+// q · sinⁱ⁺² α · cosʲ α + q · sinⁱ α · cosʲ⁺² α is q · sinⁱ α · cosʲ α, for
+// the smaller of the two factors. Each fold leaves fewer powers, so it ends.
+std::vector<Zahl::Term> zusammengefasst(std::vector<Zahl::Term> terme, const mpq_class* alpha)
+{
+    const auto gleich = [](const Zahl::Term& a, const Zahl::Term& b) {
+        return a.radikand == b.radikand && a.sin == b.sin && a.cos == b.cos;
+    };
+    for (bool weiter = true; weiter;) {
+        weiter = false;
+        std::vector<Zahl::Term> neu;
+        for (Zahl::Term& t : terme) {
+            const auto gleicher =
+                std::ranges::find_if(neu, [&](const auto& n) { return gleich(n, t); });
+            if (gleicher != neu.end())
+                gleicher->faktor += t.faktor;
+            else
+                neu.push_back(std::move(t));
+        }
+        terme = std::move(neu);
+        for (std::size_t i = 0; i < terme.size() && !weiter; ++i) {
+            for (std::size_t j = 0; j < terme.size() && !weiter; ++j) {
+                Zahl::Term& x = terme[i]; // sinⁱ⁺² α · cosʲ α
+                Zahl::Term& y = terme[j]; // sinⁱ α · cosʲ⁺² α
+                if (x.radikand != y.radikand || x.sin != y.sin + 2 || y.cos != x.cos + 2)
+                    continue;
+                const mpq_class gemeinsam = std::min(x.faktor, y.faktor);
+                Zahl::Term eins = gekuerzt({gemeinsam, x.radikand, y.sin, x.cos}, alpha);
+                x.faktor -= gemeinsam;
+                y.faktor -= gemeinsam;
+                terme.push_back(std::move(eins));
+                std::erase_if(terme, [](const Zahl::Term& t) { return t.faktor == 0; });
+                weiter = true;
+            }
+        }
+    }
+    return terme;
+}
+
+// Whether a sum of positive terms is rational, where that can be decided
+// (α a rational number of degrees, 0° < α < 90°; 1, sin α, cos α and their
+// products at 30°, 45° and 60°, and sin α · cos α at 15° and 75°, are folded
+// into rationals and roots already):
+// - All terms rational: so is the sum.
+// - No sine or cosine in any term: square roots of rationals that are not
+//   squares are linearly independent over Q by their square-free parts
+//   (Besicovitch), and positive factors cancel none of them: irrational.
+// - One term q · sinⁱ α · cosʲ α with |i| + |j| <= 2, or sin² α / cos α,
+//   cos² α / sin α and their inverses: rational only at the folded angles
+//   (Niven's theorem for sin, cos, sin², sin 2α; the last two make cos α or
+//   sin α of degree two, which 30°, 36°, 45°, 60° and 72° have, none of them
+//   giving a rational there): irrational.
+// - Several terms with rational factors and powers m · {1, sin α, cos α},
+//   1/m one of 1, sin α, cos α: a rational sum would give a + b · sin α +
+//   c · cos α = 0 in rationals, not all 0, which makes both sin α and cos α
+//   of degree two at most: only 30°, 45° and 60°, folded: irrational.
+// Every value a triangle's calculation forms is of one of these kinds; any
+// other stays undecided, and is rounded with a tie decided by the tie rule.
+enum class Art : std::uint8_t { rational, irrational, offen };
+Art art(const std::vector<Zahl::Term>& terme)
+{
+    if (std::ranges::all_of(terme, ist_rational))
+        return Art::rational;
+    if (std::ranges::any_of(terme, [](const Zahl::Term& t) { return t.faktor < 0; }))
+        return Art::offen;
+    if (std::ranges::all_of(terme, ohne_winkel))
+        return Art::irrational;
+    if (std::ranges::any_of(terme, [](const Zahl::Term& t) { return t.radikand != 1; }))
+        return Art::offen;
+    if (terme.size() == 1) {
+        const int i = std::abs(terme.front().sin);
+        const int j = std::abs(terme.front().cos);
+        const bool bekannt =
+            i + j <= 2
+            || (i + j == 3 && terme.front().sin * terme.front().cos < 0 && std::max(i, j) == 2);
+        return bekannt ? Art::irrational : Art::offen;
+    }
+    const auto linear = [](int sin, int cos) {
+        return (sin == 0 && cos == 0) || (sin == 1 && cos == 0) || (sin == 0 && cos == 1);
+    };
+    const int sin = std::ranges::min(terme, {}, &Zahl::Term::sin).sin;
+    const int cos = std::ranges::min(terme, {}, &Zahl::Term::cos).cos;
+    const bool passt = linear(-sin, -cos) && std::ranges::all_of(terme, [&](const Zahl::Term& t) {
+                           return linear(t.sin - sin, t.cos - cos);
+                       });
+    return passt ? Art::irrational : Art::offen;
+}
 
 Zahl::Term mal(const Zahl::Term& a, const Zahl::Term& b)
 {
@@ -274,13 +365,23 @@ Zahl Zahl::cos(const mpq_class& alpha)
     return z;
 }
 
+const Zahl::Term& Zahl::einziger_term(const char* wo) const
+{
+    // A fault of the program, never of the input: every divisor and leg it
+    // passes is a single term, checked before (sides greater than 0). Going on
+    // would state a wrong value, so it stops, in every build.
+    if (m_terme.size() != 1 || m_arcus || m_terme.front().faktor <= 0)
+        qFatal("%s: takes one positive term", wo);
+    return m_terme.front();
+}
+
 Zahl Zahl::arctan(const Zahl& gegen, const Zahl& an)
 {
     // tan² α = x / y is rational, and α a whole number of degrees only at
     // 30°, 45° and 60°, where it is 1/3, 1 and 3. Compared crosswise in
     // integers: long fractions need no gcd that way.
-    const Term& g = gegen.m_terme.front();
-    const Term& a = an.m_terme.front();
+    const Term& g = gegen.einziger_term("Zahl::arctan");
+    const Term& a = an.einziger_term("Zahl::arctan");
     const auto zaehler = [](const Term& t) {
         return mpz_class(t.faktor.get_num() * t.faktor.get_num() * t.radikand.get_num());
     };
@@ -311,7 +412,7 @@ Zahl operator*(const Zahl& a, const Zahl& b)
 
 Zahl operator/(const Zahl& a, const Zahl& b)
 {
-    const Zahl::Term& d = b.m_terme.front();
+    const Zahl::Term& d = b.einziger_term("Zahl operator/");
     Zahl kehrwert;
     kehrwert.m_alpha = b.m_alpha;
     kehrwert.m_terme.push_back({1 / d.faktor, 1 / d.radikand, -d.sin, -d.cos});
@@ -324,22 +425,23 @@ Zahl operator+(const Zahl& a, const Zahl& b)
     if (!r.m_alpha)
         r.m_alpha = b.m_alpha;
     r.m_terme.insert(r.m_terme.end(), b.m_terme.begin(), b.m_terme.end());
+    r.m_terme = zusammengefasst(std::move(r.m_terme), r.m_alpha.get());
     return r;
 }
 
 std::optional<mpq_class> Zahl::rational() const
 {
-    // A sum of positive terms is rational only where each term is.
-    if (m_arcus)
+    // An arc tangent is rational only at 30°, 45° and 60°, which arctan()
+    // gave as numbers: tan² of a rational angle is rational only there.
+    if (m_arcus || art(m_terme) != Art::rational)
         return std::nullopt;
     mpq_class summe = 0;
-    for (const Term& t : m_terme) {
-        if (!ist_rational(t))
-            return std::nullopt;
+    for (const Term& t : m_terme)
         summe += t.faktor;
-    }
     return summe;
 }
+
+bool Zahl::entschieden() const { return m_arcus || art(m_terme) != Art::offen; }
 
 void Zahl::einschliessen(mpfr_prec_t p, mpfr_ptr unten, mpfr_ptr oben) const
 {
@@ -361,6 +463,16 @@ void Zahl::einschliessen(mpfr_prec_t p, mpfr_ptr unten, mpfr_ptr oben) const
     mpfr_set(oben, summe.oben.get(), MPFR_RNDU);
 }
 
+std::pair<mpq_class, mpq_class> Zahl::schranken(mpfr_prec_t p) const
+{
+    Intervall e(p);
+    einschliessen(p, e.unten.get(), e.oben.get());
+    std::pair<mpq_class, mpq_class> bounds;
+    mpfr_get_q(bounds.first.get_mpq_t(), e.unten.get());
+    mpfr_get_q(bounds.second.get_mpq_t(), e.oben.get());
+    return bounds;
+}
+
 Gerundet Zahl::gerundet(Stellenregel regel) const { return gerundet_bei(regel, std::nullopt); }
 
 Dezimal Zahl::auf_stelle(long long stelle) const { return gerundet_bei(nullptr, stelle).wert; }
@@ -376,23 +488,25 @@ Gerundet Zahl::gerundet_bei(Stellenregel regel, std::optional<long long> stelle)
     };
     if (const auto q = rational())
         return *q == 0 ? Gerundet{{}, stelle.value_or(0)} : runden(*q);
-    mpq_class unten;
-    mpq_class oben;
     for (mpfr_prec_t p = anfangsgenauigkeit;; p *= 2) {
-        Intervall e(p);
-        einschliessen(p, e.unten.get(), e.oben.get());
-        mpfr_get_q(unten.get_mpq_t(), e.unten.get());
-        mpfr_get_q(oben.get_mpq_t(), e.oben.get());
-        if (p >= hoechste_genauigkeit)
-            break;
+        const auto [unten, oben] = schranken(p);
+        const bool zuletzt = p >= hoechste_genauigkeit;
         // The place follows the size, so both bounds must agree on both.
-        if (unten <= 0 || platz(unten) != platz(oben))
-            continue;
-        Gerundet a = runden(unten);
-        if (a.wert == runden(oben).wert)
-            return a;
+        if (unten > 0 && platz(unten) == platz(oben)) {
+            Gerundet a = runden(unten);
+            const Gerundet b = runden(oben);
+            if (a.wert == b.wert)
+                return a;
+            // Still apart at the highest precision, the bounds lie within
+            // 2^-65536 of the tie between their two roundings: the value is
+            // taken as that tie, and goes to the even neighbour as an exact
+            // tie does.
+            if (zuletzt)
+                return runden((bruch(a.wert) + bruch(b.wert)) / 2);
+        } else if (zuletzt) {
+            return runden((unten + oben) / 2);
+        }
     }
-    return runden((unten + oben) / 2);
 }
 
 double Zahl::naeherung() const

@@ -5,9 +5,10 @@
 // exact rational (GMP); what the calculation derives from it is kept as a
 // sum of terms q · √d · sinⁱ α · cosʲ α (q and d rational, α the typed
 // angle in degrees), or as the arc tangent of two such terms. Where such a
-// value is rational it is known to be, so a rounding tie is decided exactly;
-// elsewhere it is enclosed by correctly rounded MPFR functions at a precision
-// that grows until the digits shown are certain (Ziv's strategy).
+// value is rational it is known to be (for every value a triangle's
+// calculation forms), so a rounding tie is decided exactly; elsewhere it is
+// enclosed by correctly rounded MPFR functions at a precision that grows
+// until the digits shown are certain (Ziv's strategy), up to 65 536 bits.
 
 #include "core/numbers.hpp"
 
@@ -16,6 +17,7 @@
 
 #include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace core {
@@ -41,14 +43,21 @@ public:
     // in them: the angle whose legs they are.
     [[nodiscard]] static Zahl arctan(const Zahl& gegen, const Zahl& an);
 
-    // Of values of one triangle; a divisor is a single term, and an arc
-    // tangent is shown, never computed with.
+    // Of values of one triangle; a divisor is a single positive term (the
+    // program stops on any other), and an arc tangent is shown, never
+    // computed with.
     friend Zahl operator*(const Zahl& a, const Zahl& b);
     friend Zahl operator/(const Zahl& a, const Zahl& b);
     friend Zahl operator+(const Zahl& a, const Zahl& b);
 
-    // The value, where it is rational.
+    // The value, where it is known to be rational.
     [[nodiscard]] std::optional<mpq_class> rational() const;
+    // Whether rational() decides: a value without rational() is then
+    // irrational. True for every value a triangle's calculation forms; a sum
+    // of other forms (sin² α + ½ · cos α at 36°, say) may stay undecided.
+    [[nodiscard]] bool entschieden() const;
+    // Bounds below and above the value, each rounded outwards to p bits.
+    [[nodiscard]] std::pair<mpq_class, mpq_class> schranken(mpfr_prec_t p) const;
     // Rounded once, to the place the rule gives for its size; 0 stays 0.
     [[nodiscard]] Gerundet gerundet(Stellenregel regel) const;
     // Rounded once to a given place.
@@ -69,6 +78,8 @@ private:
 
     // Bounds below and above the value, at a precision of p bits.
     void einschliessen(mpfr_prec_t p, mpfr_ptr unten, mpfr_ptr oben) const;
+    // The one term of a divisor or a leg; stops the program on any other.
+    [[nodiscard]] const Term& einziger_term(const char* wo) const;
     [[nodiscard]] Gerundet gerundet_bei(Stellenregel regel, std::optional<long long> stelle) const;
 
     std::vector<Term> m_terme;

@@ -2,6 +2,7 @@
 #include "core/zahlentext.hpp"
 
 #include <QLocale>
+#include <QtGlobal>
 
 #include <algorithm>
 #include <array>
@@ -40,6 +41,15 @@ QString gruppiert(QString ganz)
     return ganz;
 }
 
+// A value's exactness, which "=" or "≈" states: decided for every value a
+// triangle's calculation forms.
+bool genau_gleich(const Zahl& zahl, const Dezimal& wert)
+{
+    Q_ASSERT_X(zahl.entschieden(), "core::genau_gleich", "whether the value is rational");
+    const auto exakt = zahl.rational();
+    return exakt && *exakt == bruch(wert);
+}
+
 } // namespace
 
 long long textstelle(long long groessenordnung)
@@ -60,16 +70,14 @@ Groesse gegeben(const Getippt& getippt)
 Groesse auf_stelle(const Zahl& zahl, long long stelle)
 {
     Dezimal wert = zahl.auf_stelle(stelle);
-    const auto exakt = zahl.rational();
-    const bool genau = exakt && *exakt == bruch(wert);
+    const bool genau = genau_gleich(zahl, wert);
     return {std::move(wert), genau, genau ? std::nullopt : std::optional(stelle)};
 }
 
 Groesse berechnet(const Zahl& zahl, Stellenregel regel)
 {
     Gerundet g = zahl.gerundet(regel);
-    const auto exakt = zahl.rational();
-    const bool genau = exakt && *exakt == bruch(g.wert);
+    const bool genau = genau_gleich(zahl, g.wert);
     if (genau || g.wert.ziffern.empty())
         return {std::move(g.wert), genau, {}};
     // A rounded value keeps its zeros down to the place it was rounded to
