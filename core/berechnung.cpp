@@ -42,44 +42,26 @@ std::optional<Meldung> bereich_pruefen(const Gelesen& g, std::initializer_list<F
     return std::nullopt;
 }
 
-// With the angle given, two unknown side fields name the known side. Both
-// legs given (the hypotenuse unknown) start from the angle and the adjacent
-// leg, the opposite leg checked; any other choice is the hypotenuse's.
-// Without the angle the first unknown side decides; all three given count as
-// opposite leg and hypotenuse.
 Fall fall_waehlen(const Gelesen& g)
 {
-    const bool an = g.unbekannt(Feld::an);
-    const bool ge = g.unbekannt(Feld::ge);
-    const bool hyp = g.unbekannt(Feld::hyp);
-    if (!g.unbekannt(Feld::winkel)) {
-        if (an && ge)
-            return Fall::winkel_hyp;
-        if (an && hyp)
-            return Fall::winkel_ge;
-        return hyp ? Fall::winkel_an : Fall::winkel_hyp;
-    }
-    if (an)
-        return Fall::ge_hyp;
-    if (ge)
-        return Fall::an_hyp;
-    return hyp ? Fall::an_ge : Fall::ge_hyp;
+    unsigned unbekannt = 0;
+    for (const Feld feld : alle_felder)
+        unbekannt |= g.unbekannt(feld) ? bit(feld) : 0U;
+    return waehlen(unbekannt);
 }
 
-// The values a case starts from must be greater than 0 (the angle tested
-// first), and a leg shorter than the hypotenuse.
+// The values a case starts from must be greater than 0, and a leg shorter
+// than the hypotenuse.
 std::optional<Meldung> werte_pruefen(Fall fall, const Gelesen& g)
 {
-    const std::array<Feld, 2> ausgang = zeile(fall).ausgang;
-    const std::array<Feld, 2> reihenfolge =
-        mit_winkel(fall) ? std::array{ausgang[1], ausgang[0]} : ausgang;
-    for (const Feld feld : reihenfolge) {
+    const Fallzeile& z = zeile(fall);
+    for (const Feld feld : z.geprueft) {
         if (g.wert(feld) == 0)
             return gemeldet(u"Werte müssen größer 0 sein !"_s, feld);
     }
-    const Feld kathete = ausgang[0];
-    if (zeile(fall).zu_lang != nullptr && g.wert(kathete) >= g.wert(Feld::hyp))
-        return gemeldet(QString::fromUtf16(zeile(fall).zu_lang), kathete);
+    const Feld kathete = z.ausgang[0];
+    if (z.zu_lang != nullptr && g.wert(kathete) >= g.wert(Feld::hyp))
+        return gemeldet(QString::fromUtf16(z.zu_lang), kathete);
     return std::nullopt;
 }
 
@@ -113,7 +95,7 @@ Ergebnis loesen(Fall fall, const Gelesen& g)
     l.getippt = g.getippt;
     l.dreieck = dreieck(fall, g.getippt);
     for (std::size_t i = 0; i < l.schreiben.size(); ++i) {
-        const Feld feld = zeile(fall).schreibt.at(i);
+        const Feld feld = zeile(fall).schritte.at(i).feld;
         const Dezimal gezeigt = l.dreieck.werte[feld].gerundet(feldstelle).wert;
         const double wert = als_double(gezeigt);
         if (!std::isfinite(wert))

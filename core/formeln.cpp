@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/formeln.hpp"
 
+#include <QtGlobal>
+
 namespace core {
 namespace {
 
@@ -8,41 +10,29 @@ constexpr int rechter_winkel = 90;
 
 } // namespace
 
+const Schritt& Fallzeile::schritt(Feld feld) const
+{
+    Q_ASSERT_X(schritte[0].feld == feld || schritte[1].feld == feld, "core::Fallzeile::schritt",
+               "a field the case writes");
+    return schritte[0].feld == feld ? schritte[0] : schritte[1];
+}
+
 Dreieck dreieck(Fall fall, const JeFeld<Getippt>& g)
 {
     Dreieck d;
     JeFeld<Zahl>& w = d.werte;
-    for (const Feld feld : zeile(fall).ausgang)
+    const Fallzeile& z = zeile(fall);
+    for (const Feld feld : z.ausgang)
         w[feld] = Zahl(g[feld].wert);
-    const mpq_class& alpha = g[Feld::winkel].wert;
-    switch (fall) {
-    case Fall::winkel_an:
-        w[Feld::ge] = w[Feld::an] * Zahl::sin(alpha) / Zahl::cos(alpha);
-        w[Feld::hyp] = w[Feld::an] / Zahl::cos(alpha);
-        break;
-    case Fall::winkel_ge:
-        w[Feld::an] = w[Feld::ge] * Zahl::cos(alpha) / Zahl::sin(alpha);
-        w[Feld::hyp] = w[Feld::ge] / Zahl::sin(alpha);
-        break;
-    case Fall::winkel_hyp:
-        w[Feld::an] = w[Feld::hyp] * Zahl::cos(alpha);
-        w[Feld::ge] = w[Feld::hyp] * Zahl::sin(alpha);
-        break;
-    // The third side by Pythagoras, from the exact squares of the two given.
-    case Fall::an_ge: w[Feld::hyp] = Zahl::wurzel(quadratsumme(g[Feld::an], g[Feld::ge])); break;
-    case Fall::an_hyp:
-        w[Feld::ge] = Zahl::wurzel(quadratdifferenz(g[Feld::hyp], g[Feld::an]));
-        break;
-    case Fall::ge_hyp:
-        w[Feld::an] = Zahl::wurzel(quadratdifferenz(g[Feld::hyp], g[Feld::ge]));
-        break;
+    // The sides first: an angle comes from both legs.
+    for (const bool winkel : {false, true}) {
+        for (const Schritt& s : z.schritte) {
+            if ((s.feld == Feld::winkel) == winkel)
+                w[s.feld] = s.formel(g, w);
+        }
     }
-    if (mit_winkel(fall)) {
-        d.beta = Zahl(rechter_winkel - alpha);
-    } else {
-        w[Feld::winkel] = Zahl::arctan(w[Feld::ge], w[Feld::an]);
-        d.beta = Zahl::arctan(w[Feld::an], w[Feld::ge]);
-    }
+    d.beta = mit_winkel(fall) ? Zahl(rechter_winkel - g[Feld::winkel].wert)
+                              : Zahl::arctan(w[Feld::an], w[Feld::ge]);
     return d;
 }
 

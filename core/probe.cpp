@@ -24,7 +24,7 @@ struct Widerspruch {
 
 QString links(const Werte& w, Feld feld)
 {
-    const Schritt& s = schritt(w.loesung().fall, feld);
+    const Schritt& s = zeile(w.loesung().fall).schritt(feld);
     return QString::fromUtf16(s.term) + u" = "_s + w.einsetzen(s);
 }
 
@@ -45,7 +45,7 @@ QStringList abgleich_zeilen(const Werte& w)
             const Groesse gezeigt = genau ? typed : feiner(wert, a.stelle);
             if (!zeilen.isEmpty())
                 zeilen << QString();
-            zeilen << QString::fromUtf16(schritt(l.fall, a.feld).satz)
+            zeilen << QString::fromUtf16(zeile(l.fall).schritt(a.feld).satz)
                    << u"Probe für "_s + symbol(a.feld) + u": "_s + links(w, a.feld)
                           + gleich(gezeigt.genau) + w.zahl(gezeigt) + haken;
             continue;

@@ -69,7 +69,7 @@ QString ergebnis(const Werte& w, const QString& titel, const Groesse& g, const Q
 
 QStringList schritt_absatz(const Werte& w, Feld feld)
 {
-    const Schritt& s = schritt(w.loesung().fall, feld);
+    const Schritt& s = zeile(w.loesung().fall).schritt(feld);
     const Groesse& g = w.gezeigt(feld);
     return {QString::fromUtf16(s.satz), symbol(feld) + u" = "_s + QString::fromUtf16(s.term)
                                             + u" = "_s + w.einsetzen(s) + gleich(g.genau)

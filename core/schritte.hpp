@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The steps of the worked solution: for each case, which ratio or theorem
-// gives each unknown, the term it equals and the numbers put in; and the
-// triangle's values as the text writes them.
+// The triangle's values as the worked solution writes them, and its steps
+// (the case table's) with the numbers put in.
 
 #include "core/berechnung.hpp"
 #include "core/zahlentext.hpp"
@@ -13,23 +12,7 @@
 
 namespace core {
 
-// One written value: the ratio (or theorem) used, the term the unknown
-// equals, and the numbers put in, %1 and %2 standing for the two quantities
-// the case starts from.
-struct Schritt {
-    Fall fall;
-    Feld feld;
-    const char16_t* satz;
-    const char16_t* term;
-    const char16_t* eingesetzt;
-};
-
-inline constexpr const char16_t* pythagoras = u"Satz des Pythagoras: a² + b² = c²";
-
-[[nodiscard]] const Schritt& schritt(Fall fall, Feld feld);
-
-// The triangle named as German books name it: γ = 90° at C, the hypotenuse
-// c, the leg opposite α (at A) a, the leg next to α b.
+// The triangle's quantities by their names and letters.
 [[nodiscard]] QString name(Feld feld);    // "Winkel α", "Ankathete", ...
 [[nodiscard]] QString symbol(Feld feld);  // "α", "b", "a", "c"
 [[nodiscard]] QString benannt(Feld feld); // "Winkel α", "Ankathete b", ...
@@ -48,7 +31,7 @@ public:
     [[nodiscard]] const Groesse& gezeigt(Feld feld) const { return m_gezeigt[feld]; }
     [[nodiscard]] QString zahl(const Groesse& g) const;
     [[nodiscard]] QString eingesetzt(const Groesse& g) const;
-    // The step's term with the numbers it starts from put in.
+    // The step's term with the numbers it starts from put in for their letters.
     [[nodiscard]] QString einsetzen(const Schritt& s) const;
 
 private:
