@@ -202,27 +202,31 @@ void TestEntry::focusComingBack_data()
 {
     QTest::addColumn<Qt::FocusReason>("left");
     QTest::addColumn<Qt::FocusReason>("back");
+    QTest::addColumn<QString>("before");
     QTest::addColumn<QString>("typed");
     // The focus lent to the field's own menu or to another window, and coming
     // back, keeps the caret: the X test drives that with real windows
     // (x11_calculator.py, focus_coming_back_keeps_the_caret). Here, the focus
     // that is moved, which selects.
     QTest::newRow("Tab away, Shift+Tab back")
-        << Qt::TabFocusReason << Qt::BacktabFocusReason << u"3"_s;
+        << Qt::TabFocusReason << Qt::BacktabFocusReason << u"125"_s << u"3"_s;
     QTest::newRow("another window, then a click")
-        << Qt::ActiveWindowFocusReason << Qt::MouseFocusReason << u"3"_s;
+        << Qt::ActiveWindowFocusReason << Qt::MouseFocusReason << u"125"_s << u"3"_s;
     QTest::newRow("locked, then the window active again")
-        << Qt::OtherFocusReason << Qt::ActiveWindowFocusReason << u"3"_s;
+        << Qt::OtherFocusReason << Qt::ActiveWindowFocusReason << u"125"_s << u"3"_s;
+    QTest::newRow("20 000 digits, all replaced")
+        << Qt::TabFocusReason << Qt::BacktabFocusReason << QString(20'000, u'1') << u"3"_s;
 }
 
 void TestEntry::focusComingBack()
 {
     QFETCH(Qt::FocusReason, left);
     QFETCH(Qt::FocusReason, back);
+    QFETCH(QString, before);
     QFETCH(QString, typed);
     platform::TextBox& field = txt_an();
     field.setFocus();
-    QTest::keyClicks(&field, u"125"_s);
+    field.SetText(before);
     send(&field, {{Qt::Key_Home}});
     QFocusEvent out(QEvent::FocusOut, left);
     QApplication::sendEvent(&field, &out);

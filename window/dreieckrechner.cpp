@@ -9,14 +9,15 @@
 
 #include <algorithm>
 #include <array>
+#include <limits>
 
 using namespace globale_Var_sub;
 using namespace Qt::StringLiterals;
 
 namespace {
 
-// A selection length past the end of any field's text: select to the end.
-constexpr int ganzer_text = 9999;
+// A selection length past the end of any text a field can hold: select to the end.
+constexpr int ganzer_text = std::numeric_limits<int>::max();
 
 // Each field hands its key code to taste_pruefen through the shared variable.
 void taste_weitergeben(std::int16_t& KeyAscii)
@@ -135,14 +136,15 @@ void dreieckrechner::cmd_rechnen_Click()
     const core::Texte eingabe = feldtexte();
     ergebnis = core::berechnen(eingabe);
     anzahl = static_cast<std::int16_t>(core::anzahl_unbekannt(eingabe));
-    if (anzahl <= core::hoechstens_unbekannt) {
-        if (eingabe[core::Feld::winkel] != unbekannt)
-            rechnen_mit_winkel();
-        else
-            rechnen_ohne_winkel();
-    } else {
-        melden(std::get<core::Meldung>(ergebnis));
-    }
+    // Too few values are the core's report too; any other outcome, a report
+    // or a solution, the procedures show, so every result has its path.
+    const auto* const zu_wenige = std::get_if<core::Meldung>(&ergebnis);
+    if (anzahl > core::hoechstens_unbekannt && zu_wenige != nullptr)
+        melden(*zu_wenige);
+    else if (eingabe[core::Feld::winkel] != unbekannt)
+        rechnen_mit_winkel();
+    else
+        rechnen_ohne_winkel();
     // The results are shown, and the focus is on Neu.
     if (const auto* const l = std::get_if<core::Loesung>(&ergebnis)) {
         ergebnis_ansagen();
