@@ -255,6 +255,11 @@ void TestSolver::rechenweg_data()
                        u"Probe für a: c · sin α = 2 · sin 30° = 1 ✓"_s,
                        u"b = c · cos α = 2 · cos 30° ≈ 1,7321"_s}
         << QStringList{u"a = c"_s} << false;
+    // Compared to three significant digits: a typed 4 stands for 4,00.
+    QTest::newRow("a given leg that agrees to three digits")
+        << QStringList{"30", "?", "4", "7.992"}
+        << QStringList{u"Probe für a: c · sin α = 7,992 · sin 30° = 3,996 ✓"_s}
+        << QStringList{u"passen nicht"_s} << false;
     QTest::newRow("a given leg that agrees to its four places")
         << QStringList{"30", "8.6603", "5", "10"}
         << QStringList{u"Probe für b: c · cos α = 10 · cos 30° ≈ 8,6603 ✓"_s,
