@@ -235,19 +235,48 @@ void texte(Skizzenplan& p, const Skizze& s)
                   u"q: der Abschnitt von c bei A"_s);
 }
 
-// The values whose labels had no room, one line each under the sketch.
+// A legend line cut into parts no wider than `breite`, each character kept:
+// after a blank where there is one, else after a digit group's narrow space,
+// else (one group wider than the picture) where the width ends.
+QStringList umbrochen(const QString& zeile, const QFontMetricsF& fm, double breite)
+{
+    QStringList teile;
+    QString rest = zeile;
+    while (fm.horizontalAdvance(rest) > breite) {
+        qsizetype passt = 1;
+        while (passt < rest.size() && fm.horizontalAdvance(rest.left(passt + 1)) <= breite)
+            ++passt;
+        qsizetype bruch = passt;
+        for (const QChar trenner : {QChar(u' '), QChar(0x202F)}) {
+            const qsizetype nach = rest.lastIndexOf(trenner, passt - 1) + 1;
+            if (nach > 0) {
+                bruch = nach;
+                break;
+            }
+        }
+        teile << rest.left(bruch);
+        rest.remove(0, bruch);
+    }
+    teile << rest;
+    return teile;
+}
+
+// The values whose labels had no room, under the sketch, each wrapped to its width.
 void legende(Skizzenplan& p)
 {
     if (p.legende.isEmpty())
         return;
     const QFontMetricsF fm(schrift(seitenpixel));
+    const double breite = p.groesse.width() - rand_links;
     double y = p.groesse.height();
     for (const QString& zeile : p.legende) {
-        p.texte.push_back(
-            {zeile,
-             QRectF(rand_links / 2, y, fm.horizontalAdvance(zeile), fm.ascent() + fm.descent()),
-             seitenpixel, false});
-        y += legendenzeile;
+        for (const QString& teil : umbrochen(zeile, fm, breite)) {
+            p.texte.push_back(
+                {teil,
+                 QRectF(rand_links / 2, y, fm.horizontalAdvance(teil), fm.ascent() + fm.descent()),
+                 seitenpixel, false});
+            y += legendenzeile;
+        }
     }
     p.groesse.setHeight(std::ceil(y));
 }
