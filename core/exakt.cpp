@@ -11,6 +11,9 @@
 #include <limits>
 #include <utility>
 
+static_assert(MPFR_VERSION >= MPFR_VERSION_NUM(4, 2, 0),
+              "mpfr_sinu, mpfr_cosu and mpfr_atan2u need MPFR 4.2 or later");
+
 namespace core {
 namespace {
 
