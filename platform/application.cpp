@@ -8,10 +8,6 @@
 #include <QLocale>
 #include <QTranslator>
 
-#include <fontconfig/fontconfig.h>
-
-#include <clocale>
-
 namespace platform {
 
 void prepare()
@@ -29,16 +25,6 @@ void prepare()
     QApplication::setFont(fontFor(dialogFont));
     // The desktop's style and colours, mended where they fall short (owned by the application).
     QApplication::setStyle(new ReadableStyle);
-}
-
-std::jthread readFontConfiguration()
-{
-    // fontconfig reads the numbers in its files ("7.5") by the C library's
-    // locale, and QApplication sets that locale from the environment. Set
-    // first, it no longer changes under the font thread: a change halfway
-    // through a number made fontconfig drop a whole file of its rules.
-    std::setlocale(LC_ALL, "");
-    return std::jthread(FcInit);
 }
 
 void GermanQtTexts()

@@ -3,17 +3,10 @@
 
 #include <QApplication>
 
-#include <thread>
-
 namespace platform {
 
 // Names the program and sets its face.
 void prepare();
-
-// Reading the desktop's font configuration is a third of the start-up work:
-// it runs on a second core while Qt connects to the display, and is joined
-// before the first font is asked for.
-std::jthread readFontConfiguration();
 
 // Loads Qt's own texts (context menu, dialog buttons) in German, whatever the
 // desktop's language; called before the first of them is shown.
@@ -24,9 +17,7 @@ void GermanQtTexts();
 template <class Window>
 int run(int argc, char** argv)
 {
-    std::jthread fontConfiguration = readFontConfiguration();
     const QApplication app(argc, argv);
-    fontConfiguration.join();
     prepare();
     Window window;
     window.start();

@@ -3,7 +3,7 @@
 # package's build adds (CPack's dependency list), and those its tests add. The
 # names are the same on Debian 12 and 13; LLVM 19 is in both. Sourced by the
 # scripts, which build with one compiler per core.
-build_packages=(build-essential cmake pkgconf libgmp-dev libmpfr-dev libgl-dev libfontconfig-dev qt6-base-dev qt6-svg-dev qt6-translations-l10n qt6-wayland
+build_packages=(build-essential cmake pkgconf libgmp-dev libmpfr-dev libgl-dev qt6-base-dev qt6-svg-dev qt6-translations-l10n qt6-wayland
                 fonts-liberation2 fonts-dejavu-core)
 package_packages=(dpkg-dev file)
 test_packages=(xvfb xauth xdotool xclip imagemagick dbus dbus-x11 at-spi2-core python3 python3-pyatspi
