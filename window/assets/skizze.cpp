@@ -237,7 +237,22 @@ void texte(Skizzenplan& p, const Skizze& s)
 
 // A legend line cut into parts no wider than `breite`, each character kept:
 // after a blank where there is one, else after a digit group's narrow space,
-// else (one group wider than the picture) where the width ends.
+// else (one group wider than the picture) where the width ends; a letter
+// keeps its "=" and the start of its value on one line.
+// Where a line may break after `trenner` within its first `passt`
+// characters, the last place that does not part "b =" from its value; 0 where
+// there is none.
+qsizetype nach_trenner(const QString& text, QChar trenner, qsizetype passt)
+{
+    for (qsizetype i = text.lastIndexOf(trenner, passt - 1); i > 0;
+         i = text.lastIndexOf(trenner, i - 1)) {
+        const auto gleich = [](QChar c) { return c == u'=' || c == u'≈'; };
+        if (!gleich(text.at(i - 1)) && (i + 1 == text.size() || !gleich(text.at(i + 1))))
+            return i + 1;
+    }
+    return 0;
+}
+
 QStringList umbrochen(const QString& zeile, const QFontMetricsF& fm, double breite)
 {
     QStringList teile;
@@ -248,7 +263,7 @@ QStringList umbrochen(const QString& zeile, const QFontMetricsF& fm, double brei
             ++passt;
         qsizetype bruch = passt;
         for (const QChar trenner : {QChar(u' '), QChar(0x202F)}) {
-            const qsizetype nach = rest.lastIndexOf(trenner, passt - 1) + 1;
+            const qsizetype nach = nach_trenner(rest, trenner, passt);
             if (nach > 0) {
                 bruch = nach;
                 break;
