@@ -281,30 +281,36 @@ QMenu* TextBox::editMenu()
 {
     // QLineEdit's own entries and Qt's own German texts for them, from public
     // slots alone; Paste goes through the same filter as the keyboard's text.
+    // An entry names only a key that works in the field: Delete. The others'
+    // keys (Strg+Z, Y, X, C, V, A, Umschalt+Einfg, Strg+Einfg) reach the key
+    // rule as control codes, which it discards, so their entries name none.
     GermanQtTexts();
     auto* menu = new QMenu(this);
-    const auto entry = [this, menu](const char* text, QKeySequence::StandardKey key, bool enabled,
-                                    auto slot) {
-        QAction* action = menu->addAction(QCoreApplication::translate("QLineEdit", text) + u'\t'
-                                          + QKeySequence(key).toString(QKeySequence::NativeText));
+    const auto entry = [this, menu](const char* text, bool enabled, auto slot,
+                                    const QKeySequence& key = {}) {
+        QString label = QCoreApplication::translate("QLineEdit", text);
+        if (!key.isEmpty())
+            label += u'\t' + key.toString(QKeySequence::NativeText);
+        QAction* action = menu->addAction(label);
         action->setEnabled(enabled);
         connect(action, &QAction::triggered, this, slot);
         return action;
     };
     const bool editable = !isReadOnly();
-    entry("&Undo", QKeySequence::Undo, editable && isUndoAvailable(), &QLineEdit::undo);
-    entry("&Redo", QKeySequence::Redo, editable && isRedoAvailable(), &QLineEdit::redo);
+    entry("&Undo", editable && isUndoAvailable(), &QLineEdit::undo);
+    entry("&Redo", editable && isRedoAvailable(), &QLineEdit::redo);
     menu->addSeparator();
-    entry("Cu&t", QKeySequence::Cut, editable && hasSelectedText(), &QLineEdit::cut);
-    entry("&Copy", QKeySequence::Copy, hasSelectedText(), &QLineEdit::copy);
-    entry("&Paste", QKeySequence::Paste,
-          editable && !QGuiApplication::clipboard()->text().isEmpty(),
-          [this] { insertPasted(QClipboard::Clipboard); })
-        ->setObjectName(QStringLiteral("edit-paste"));
-    entry("Delete", QKeySequence::Delete, editable && hasSelectedText(), [this] { del(); });
+    entry("Cu&t", editable && hasSelectedText(), &QLineEdit::cut);
+    entry("&Copy", hasSelectedText(), &QLineEdit::copy);
+    entry("&Paste", editable && !QGuiApplication::clipboard()->text().isEmpty(), [this] {
+        insertPasted(QClipboard::Clipboard);
+    })->setObjectName(QStringLiteral("edit-paste"));
+    entry(
+        "Delete", editable && hasSelectedText(), [this] { del(); },
+        QKeySequence(QKeySequence::Delete));
     menu->addSeparator();
-    entry("Select All", QKeySequence::SelectAll,
-          !text().isEmpty() && selectedText().size() != text().size(), &QLineEdit::selectAll);
+    entry("Select All", !text().isEmpty() && selectedText().size() != text().size(),
+          &QLineEdit::selectAll);
     return menu;
 }
 
