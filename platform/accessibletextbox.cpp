@@ -23,8 +23,8 @@ void AccessibleTextBox::setText(QAccessible::Text t, const QString& text)
 {
     if (t != QAccessible::Value)
         QAccessibleWidget::setText(t, text);
-    else if (!box().isReadOnly())
-        box().setText(text);
+    else
+        replaceText(0, characterCount(), text);
 }
 
 QAccessible::State AccessibleTextBox::state() const
@@ -120,10 +120,12 @@ void AccessibleTextBox::replaceText(int startOffset, int endOffset, const QStrin
 {
     if (box().isReadOnly())
         return;
-    QString changed = box().text();
-    const int start = std::clamp(startOffset, 0, static_cast<int>(changed.size()));
-    const int end = std::clamp(endOffset, start, static_cast<int>(changed.size()));
-    box().setText(changed.replace(start, end - start, text));
+    // Written as a paste is: "1.234,56" is 1234.56, an invisible character is
+    // dropped, and "1.2.34" is refused, with the paste's report.
+    const int size = characterCount();
+    const int start = std::clamp(startOffset, 0, size);
+    const int end = std::clamp(endOffset, start, size);
+    box().ReplaceAsPasted(start, end, text);
 }
 
 } // namespace platform

@@ -346,6 +346,17 @@ void TextBox::insertPasted(QClipboard::Mode mode)
         insert(*pasted);
 }
 
+void TextBox::ReplaceAsPasted(int start, int end, const QString& text)
+{
+    const std::optional<QString> pasted = pastedCharacters(text);
+    if (!pasted) {
+        refusePasted(text);
+        return;
+    }
+    setSelection(start, end - start);
+    insert(*pasted);
+}
+
 void TextBox::refusePasted(const QString& text)
 {
     // Shown where the text would have gone, and said to screen readers.

@@ -45,6 +45,9 @@ public:
     // Where a character stands, in the field's coordinates (empty past the
     // end): for screen readers and magnifiers.
     [[nodiscard]] QRect CharacterRect(int position) const;
+    // Text an assistive technology writes into characters [start, end): taken
+    // as a paste is, read as it looks, or refused with the paste's report.
+    void ReplaceAsPasted(int start, int end, const QString& text);
 
 Q_SIGNALS:
     void GotFocus();

@@ -2,6 +2,7 @@
 // What typing does to the entry fields, with real key events on real widgets.
 #include "fixture.hpp"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QInputMethodEvent>
@@ -363,6 +364,15 @@ void TestEntry::pasting()
     static_cast<QObject&>(field).event(
         &drop); // the application delivers drops only while a real drag runs
     QCOMPARE(drop.isAccepted(), !shown.isEmpty());
+    QCOMPARE(field.Text(), shown);
+
+    // An assistive technology's writes (AT-SPI's SetTextContents, InsertText).
+    QAccessibleInterface* const accessible = QAccessible::queryAccessibleInterface(&field);
+    field.SetText(QString());
+    accessible->setText(QAccessible::Value, pasted);
+    QCOMPARE(field.Text(), shown);
+    field.SetText(QString());
+    accessible->editableTextInterface()->insertText(0, pasted);
     QCOMPARE(field.Text(), shown);
 
     // What the program sets is taken as it is.
