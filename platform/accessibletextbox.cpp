@@ -118,8 +118,10 @@ void AccessibleTextBox::insertText(int offset, const QString& text)
 
 void AccessibleTextBox::replaceText(int startOffset, int endOffset, const QString& text)
 {
-    if (box().isReadOnly())
+    if (box().isReadOnly()) {
+        box().KeepClipboardWhileLocked();
         return;
+    }
     // Written as a paste is: "1.234,56" is 1234.56, an invisible character is
     // dropped, and "1.2.34" is refused, with the paste's report.
     const int size = characterCount();

@@ -21,7 +21,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
-#include <QToolTip>
+#include <QTimer>
 
 #include <algorithm>
 #include <utility>
@@ -36,6 +36,8 @@ TextBox::TextBox(QWidget* parent)
 {
     readableWhenLocked();
     connect(this, &QLineEdit::textChanged, this, &TextBox::refuseWhileLocked);
+    // A refused paste's message goes once the user types on.
+    connect(this, &QLineEdit::textEdited, m_tip, &QWidget::hide);
 }
 
 void TextBox::readableWhenLocked()
@@ -121,6 +123,29 @@ void TextBox::paintEvent(QPaintEvent* event)
     painter.setPen(QPen(palette().color(QPalette::Active, QPalette::Text), 1));
     painter.setBrush(palette().color(QPalette::Active, QPalette::Highlight));
     painter.drawPath(ecke);
+}
+
+void TextBox::KeepClipboardWhileLocked()
+{
+    // Qt's accessibility bridge answers a cut on a locked field by asking the
+    // field to drop the text, which it refuses, and by putting the text on the
+    // clipboard all the same. Nothing was cut, so what the clipboard held
+    // before comes back once the bridge is done.
+    QClipboard* const clipboard = QGuiApplication::clipboard();
+    const QMimeData* const held = clipboard->mimeData();
+    QList<std::pair<QString, QByteArray>> formats;
+    if (held != nullptr) {
+        for (const QString& format : held->formats())
+            formats.append({format, held->data(format)});
+    }
+    QTimer::singleShot(0, this, [clipboard, formats, text = clipboard->text()] {
+        if (clipboard->text() == text)
+            return;
+        auto* const restored = new QMimeData; // the clipboard owns it
+        for (const auto& [format, data] : formats)
+            restored->setData(format, data);
+        clipboard->setMimeData(restored);
+    });
 }
 
 void TextBox::refuseWhileLocked()
@@ -265,6 +290,10 @@ void TextBox::contextMenuEvent(QContextMenuEvent* event)
 {
     QMenu* menu = editMenu();
     menu->setAttribute(Qt::WA_DeleteOnClose);
+    // Closed by Escape, the menu gives the focus back to the field without
+    // Qt telling screen readers, which would still name the menu's entry.
+    if (auto* const form = qobject_cast<Form*>(window()))
+        connect(menu, &QMenu::aboutToHide, form, &Form::AnnounceFocus, Qt::QueuedConnection);
     menu->popup(event->globalPos());
     // Opened by a key, its first entry that can be chosen is active, so that
     // screen readers name it at once.
@@ -364,7 +393,9 @@ void TextBox::refusePasted(const QString& text)
     const QString message =
         u"Nicht eingefügt: „"_s + text.left(shownCharacters) + u"“ ist keine eindeutige Zahl."_s;
     QApplication::beep();
-    QToolTip::showText(mapToGlobal(QPoint(0, height())), message, this);
+    // Beside the field, as its tooltip: below it, it would cover the next
+    // field and swallow the click meant for it.
+    m_tip->showBesideField(message);
     if (auto* const form = qobject_cast<Form*>(window()))
         form->Announce(message);
 }

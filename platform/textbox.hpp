@@ -48,6 +48,9 @@ public:
     // Text an assistive technology writes into characters [start, end): taken
     // as a paste is, read as it looks, or refused with the paste's report.
     void ReplaceAsPasted(int start, int end, const QString& text);
+    // An assistive technology asked to change a locked field: the change is
+    // refused, and the clipboard keeps what it held.
+    void KeepClipboardWhileLocked();
 
 Q_SIGNALS:
     void GotFocus();

@@ -37,6 +37,31 @@ class Calculator(unittest.TestCase):
     def wait_texts(self, expected):
         wait_for(lambda: self.texts() == expected, f"the fields to read {expected} (they read {self.texts()})")
 
+    def clipboard(self):
+        return subprocess.run(["xclip", "-o", "-selection", "clipboard"], env=self.session.env, check=True,
+                              capture_output=True, text=True).stdout
+
+    def set_clipboard(self, text, selection="clipboard"):
+        subprocess.run(["xclip", "-selection", selection], input=text, text=True, env=self.session.env, check=True)
+
+    def tip(self):
+        """The program's smallest window, while it has more than its main window: x, y, width, height."""
+        s = self.session
+
+        def geometry(window):
+            shell = dict(line.split("=") for line in s.xdotool("getwindowgeometry", "--shell", window).split())
+            return [int(shell[k]) for k in ("X", "Y", "WIDTH", "HEIGHT")]
+        windows = [geometry(w) for w in s._windows()]
+        return min(windows, key=lambda g: g[2] * g[3]) if len(windows) > 1 else None
+
+    def assert_covers_no_field(self, tip, what):
+        import pyatspi
+        x, y, w, h = tip
+        for name in FIELDS:
+            e = self.field(name).queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+            self.assertFalse(x < e.x + e.width - 1 and e.x < x + w and y < e.y + e.height and e.y < y + h,
+                             f"{what} covers {name}")
+
     def calculate(self, angle, adjacent, results):
         """Types an angle and the adjacent leg from a click into the angle field, and Berechnen."""
         s = self.session
@@ -92,6 +117,13 @@ class Calculator(unittest.TestCase):
                 self.field(name).queryEditableText().setTextContents("1")
             except NotImplementedError:
                 pass  # the client knows it is not offered
+        self.assertEqual(self.texts(), ["30", "5", "2,8868", "5,7735"])
+        # A cut sent to a locked field (by a client that still has it as editable) cuts nothing:
+        # the clipboard keeps what it held.
+        self.set_clipboard("leer")
+        wait_for(lambda: self.clipboard() == "leer", "the clipboard emptied")
+        self.field("Hypotenuse").queryEditableText().cutText(0, 2)
+        wait_for(lambda: self.clipboard() == "leer", f"the clipboard unchanged (it holds {self.clipboard()!r})")
         self.assertEqual(self.texts(), ["30", "5", "2,8868", "5,7735"])
         neu = s.control("Neu", "push button")
         wait_for(lambda: Session.focused(neu), "the focus on Neu")
@@ -166,10 +198,17 @@ class Calculator(unittest.TestCase):
         s = self.session
         s.focus_window()
         # A German number with a no-break space, as copied from a web page.
-        subprocess.run(["xclip", "-selection", "primary"], input="1\u00a0000,5", text=True, env=s.env,
-                       check=True)
+        self.set_clipboard("1\u00a0000,5", "primary")
         s.click(self.field("Ankathete"), button=2)
         self.wait_texts(["?", "1 000.5", "?", "?"])
+        # Refused, a paste says why beside its field: the next field stays free for the next click.
+        self.set_clipboard("1.2.36", "primary")
+        s.click(self.field("Gegenkathete"), button=2)
+        self.assert_covers_no_field(wait_for(self.tip, "the refusal's message"), "the refusal's message")
+        self.assertEqual(self.texts(), ["?", "1 000.5", "?", "?"])
+        s.click(self.field("Hypotenuse"), button=3)
+        s.wait_popup()
+        s.key("Escape")
         s.key("alt+n")
         self.wait_texts(["?", "?", "?", "?"])
 
@@ -197,10 +236,7 @@ class Calculator(unittest.TestCase):
         s = self.session
         self.calculate("30", "5", ["2,8868", "5,7735"])
 
-        def clipboard():
-            return subprocess.run(["xclip", "-o", "-selection", "clipboard"], env=s.env, check=True,
-                                  capture_output=True, text=True).stdout
-
+        clipboard = self.clipboard
         s.key("ctrl+c")
         wait_for(lambda: clipboard() == "Winkel (alpha)\t30\nAnkathete\t5\nGegenkathete\t2,8868\n"
                  "Hypotenuse\t5,7735\n", f"all four values on the clipboard (it holds {clipboard()!r})")
@@ -213,7 +249,7 @@ class Calculator(unittest.TestCase):
         targets = subprocess.run(["xclip", "-o", "-selection", "clipboard", "-t", "TARGETS"], env=s.env,
                                  check=True, capture_output=True, text=True).stdout.split()
         self.assertIn("text/html", targets)
-        subprocess.run(["xclip", "-selection", "clipboard"], input="leer", text=True, env=s.env, check=True)
+        self.set_clipboard("leer")
         wait_for(lambda: clipboard() == "leer", "the clipboard emptied")
         s.click(self.field("Gegenkathete"), button=3)
         s.wait_popup()
@@ -271,13 +307,7 @@ class Calculator(unittest.TestCase):
         adjacent = self.field("Ankathete").queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
         centre = (adjacent.x + adjacent.width // 2, adjacent.y + adjacent.height // 2)
 
-        def tip():
-            """The program's smallest window, while it has more than its main window."""
-            def geometry(window):
-                shell = dict(line.split("=") for line in s.xdotool("getwindowgeometry", "--shell", window).split())
-                return [int(shell[k]) for k in ("X", "Y", "WIDTH", "HEIGHT")]
-            windows = [geometry(w) for w in s._windows()]
-            return min(windows, key=lambda g: g[2] * g[3]) if len(windows) > 1 else None
+        tip = self.tip
 
         def hover():
             s.xdotool("mousemove", "--sync", "0", "0")
@@ -285,11 +315,7 @@ class Calculator(unittest.TestCase):
                 s.xdotool("mousemove", "--sync", str(centre[0] + dx), str(centre[1]))
             return wait_for(tip, "the tooltip")
 
-        x, y, w, h = hover()
-        for name in FIELDS:
-            e = self.field(name).queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-            self.assertFalse(x < e.x + e.width - 1 and e.x < x + w and y < e.y + e.height and e.y < y + h,
-                             f"the tooltip covers {name}")
+        self.assert_covers_no_field(hover(), "the tooltip")
         s.key("Escape")
         wait_for(lambda: tip() is None, "the tooltip gone with Escape")
         x, y, w, h = hover()
@@ -328,9 +354,13 @@ def focus_coming_back_keeps_the_caret(s):
     click_into("Winkel alpha")
     s.type("12")
     s.key("Home")
-    s.click(field("Winkel alpha"), button=3)
+    # Closed by Escape, the menu hands the focus back, and screen readers are told so.
+    s.record_focus()
+    s.key("shift+F10")
     s.wait_popup()
     s.key("Escape")
+    wait_for(lambda: s.focus_events()[-1:] and s.focus_events()[-1].name == "Winkel alpha",
+             "a focus event for the field after Escape")
     s.type("3")
     wait_text("Winkel alpha", "312")
 
