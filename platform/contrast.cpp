@@ -6,6 +6,7 @@
 #include <QStyleOption>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace platform {
@@ -73,9 +74,12 @@ Outline outlineFor(const QPalette& palette, bool field)
     constexpr int ringShade = 125;
     const QColor outline = window.darker(outlineShade);
     const QColor ring = palette.color(QPalette::Highlight).darker(ringShade);
-    return {reaching(outline, palette.color(QPalette::WindowText), boundaryRatio,
-                     {window, fill, inside}),
-            reaching(ring, extreme(window), boundaryRatio, {window, fill, inside})};
+    const QColor boundary = reaching(outline, palette.color(QPalette::WindowText), boundaryRatio,
+                                     {window, fill, inside});
+    // The ring stands at 3:1 against the edge it replaces as well, so that
+    // the focus shows in brightness on every pixel it changes, not in hue alone.
+    return {boundary,
+            reaching(ring, extreme(window), boundaryRatio, {window, fill, inside, boundary})};
 }
 
 // Fusion's menu: its fill, a little lighter than the base, and its frame's
@@ -186,12 +190,16 @@ void ReadableStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* 
     const QRectF outer = onPixels(option->rect);
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing, true);
-    // Fusion's corner radii, outside and one pixel in.
-    constexpr double radius = 2;
-    constexpr double innerRadius = 1.7;
-    drawRounded(*painter, outer, focused ? colours.focus : colours.boundary, radius);
-    if (focused)
-        drawRounded(*painter, outer.adjusted(1, 1, -1, -1), colours.focus, innerRadius);
+    // Fusion's corner radii, outside and further in.
+    constexpr std::array radii = {2.0, 1.7, 1.4};
+    drawRounded(*painter, outer, focused ? colours.focus : colours.boundary, radii[0]);
+    // The focus changes two pixels' width by 3:1 against the unfocused look:
+    // the edge and the pixel inside it, or, where the edge cannot change that
+    // much (a light edge on a dark button), the two pixels inside it.
+    const int ringInside = contrastRatio(colours.focus, colours.boundary) >= boundaryRatio ? 1 : 2;
+    for (int inset = 1; focused && inset <= ringInside; ++inset)
+        drawRounded(*painter, outer.adjusted(inset, inset, -inset, -inset), colours.focus,
+                    radii.at(inset));
     painter->restore();
 }
 

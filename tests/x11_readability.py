@@ -71,8 +71,7 @@ class Readable(unittest.TestCase):
     def edge(self, screen, accessible, what, ratio=3.0):
         """The control's left edge, across its middle: the most distinct pixel
         there against the window outside and against what lies inside it."""
-        x, y, w, h = extents(accessible)
-        row = [screen.at(x + i, y + h // 2) for i in range(-3, 4 * SCALE)]
+        row = self.edge_row(screen, accessible)
         outside = row[0]
         line = max(range(1, 3 + 2 * SCALE), key=lambda i: contrast(row[i], outside))
         inside = row[line + 1]
@@ -85,6 +84,27 @@ class Readable(unittest.TestCase):
         self.assertGreaterEqual(contrast(row[line], outside), ratio, found)
         self.assertGreaterEqual(contrast(row[line], inside), ratio, found)
         return row[line]
+
+    def focus_change(self, focused, unfocused, what):
+        """The pixels across the left edge that the focus changes, from the outside in up to the
+        first it leaves alone (beyond lies the text and its selection), against the same pixels
+        of a control without it (WCAG 2.2's focus appearance): 3:1 on at least two of them."""
+        pairs = list(zip(focused, unfocused))
+        first = next((i for i, (f, u) in enumerate(pairs) if contrast(f, u) > 1.1), len(pairs))
+        changed = []
+        for f, u in pairs[first:]:
+            if contrast(f, u) <= 1.1:
+                break
+            changed.append((f, u))
+        found = f"{what}: " + ", ".join(f"{hex_colour(f)} for {hex_colour(u)}" for f, u in changed)
+        ratios = [contrast(f, u) for f, u in changed]
+        print(f"{found}: " + ", ".join(f"{r:.2f}:1" for r in ratios))
+        self.assertGreaterEqual(sum(r >= 3.0 for r in ratios), 2 * SCALE, found)
+
+    @staticmethod
+    def edge_row(screen, accessible):
+        x, y, w, h = extents(accessible)
+        return [screen.at(x + i, y + h // 2) for i in range(-3, 4 * SCALE)]
 
     def highlighted_text(self, pixels, what, highlight=None):
         """Text on the highlight, which is the commonest colour that is not the background."""
@@ -128,6 +148,8 @@ class Readable(unittest.TestCase):
             self.edge(screen, opposite, "field")
             self.edge(screen, s.control("Berechnen", "push button"), "button")
             self.edge(screen, angle, "focused field")
+            self.focus_change(self.edge_row(screen, angle), self.edge_row(screen, opposite), "focus on a field")
+            unfocused_button = self.edge_row(screen, s.control("Berechnen", "push button"))
             x, y, w, h = extents(angle)
             highlight = self.highlighted_text(screen.box(x + 3 * SCALE, y + 3 * SCALE, w // 2, h - 6 * SCALE),
                                               "selected text")
@@ -148,6 +170,7 @@ class Readable(unittest.TestCase):
 
             screen = wait_for(locked_look, "a locked field to look different from an editable one")
             self.edge(screen, neu, "focused button")
+            self.focus_change(self.edge_row(screen, neu), unfocused_button, "focus on a button")
             # A locked result reads as well as a typed value, and shows its lock by shape as
             # well as fill: it has no outline.
             x, y, w, h = extents(opposite)
