@@ -21,6 +21,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QStyleOptionFrame>
+#include <QTextLayout>
 #include <QTimer>
 
 #include <algorithm>
@@ -104,9 +106,84 @@ void TextBox::SetNote(const QString& note)
     update();
 }
 
+QRect TextBox::textArea() const
+{
+    QStyleOptionFrame panel;
+    initStyleOption(&panel);
+    return style()
+        ->subElementRect(QStyle::SE_LineEditContents, &panel, this)
+        .marginsRemoved(textMargins());
+}
+
+qreal TextBox::textX(int position) const
+{
+    // From the caret, whose place Qt tells, by the text laid out as the
+    // field lays it out (hinted advances included).
+    QTextLayout layout(displayText(), font());
+    QTextOption option;
+    option.setFlags(QTextOption::IncludeTrailingSpaces);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    return cursorRect().center().x() + line.cursorToX(position) - line.cursorToX(cursorPosition());
+}
+
+Qt::Edges TextBox::CutEdges() const
+{
+    const QRect area = textArea();
+    Qt::Edges cut;
+    if (textX(0) < area.left())
+        cut |= Qt::LeftEdge;
+    if (textX(static_cast<int>(displayText().size())) > area.right() + 1)
+        cut |= Qt::RightEdge;
+    return cut;
+}
+
+void TextBox::markCut(QPainter& painter)
+{
+    // A value wider than the field shows an ellipsis where it is cut, over
+    // the characters it does not show whole, so that nobody takes what is
+    // seen for the whole value.
+    const Qt::Edges cut = CutEdges();
+    if (cut == Qt::Edges())
+        return;
+    const QPalette::ColorGroup group = !isEnabled()       ? QPalette::Disabled
+                                       : isActiveWindow() ? QPalette::Active
+                                                          : QPalette::Inactive;
+    const QString more = u"…"_s;
+    const QRectF area = textArea();
+    const qreal width = QFontMetricsF(font()).horizontalAdvance(more) + 2;
+    const int size = static_cast<int>(displayText().size());
+    painter.setPen(palette().color(group, QPalette::Text));
+    const auto mark = [&](const QRectF& patch) {
+        painter.fillRect(patch, palette().color(group, QPalette::Base));
+        painter.drawText(patch, Qt::AlignCenter, more);
+    };
+    const int middle = qRound(area.center().y());
+    // A glyph's ink reaches a pixel past where the next character starts.
+    constexpr qreal ink = 1;
+    if (cut.testFlag(Qt::LeftEdge)) {
+        const qreal inner = area.left() + width;
+        int k = cursorPositionAt(QPoint(qRound(inner), middle));
+        while (k < size && textX(k) < inner)
+            ++k;
+        mark(QRectF(QPointF(area.left(), area.top()), QPointF(textX(k) + ink, area.bottom())));
+    }
+    if (cut.testFlag(Qt::RightEdge)) {
+        const qreal inner = area.right() - width;
+        int k = cursorPositionAt(QPoint(qRound(inner), middle));
+        while (k > 0 && textX(k) > inner)
+            --k;
+        mark(QRectF(QPointF(textX(k) - ink, area.top()), QPointF(area.right(), area.bottom())));
+    }
+}
+
 void TextBox::paintEvent(QPaintEvent* event)
 {
     QLineEdit::paintEvent(event);
+    QPainter painter(this);
+    markCut(painter);
     if (m_note.isEmpty())
         return;
     // A filled corner, as spreadsheets mark a cell with a comment, edged in
@@ -118,7 +195,6 @@ void TextBox::paintEvent(QPaintEvent* event)
     ecke.lineTo(r.right() - seite, r.top());
     ecke.lineTo(r.right(), r.top() + seite);
     ecke.closeSubpath();
-    QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(palette().color(QPalette::Active, QPalette::Text), 1));
     painter.setBrush(palette().color(QPalette::Active, QPalette::Highlight));
@@ -160,21 +236,12 @@ void TextBox::refuseWhileLocked()
 
 QRect TextBox::CharacterRect(int position) const
 {
-    // From the caret, whose place Qt tells, by the advance of the text
-    // between the two.
-    const QString shown = displayText();
-    const QString character = shown.mid(position, 1);
+    const QString character = displayText().mid(position, 1);
     if (position < 0 || character.isEmpty())
         return {};
     const QFontMetrics metrics(font());
-    const QRect caret = cursorRect();
-    const int caretAt = cursorPosition();
-    const int x = caret.center().x()
-                  + (position >= caretAt
-                         ? metrics.horizontalAdvance(shown.mid(caretAt, position - caretAt))
-                         : -metrics.horizontalAdvance(shown.mid(position, caretAt - position)));
-    return {x, caret.center().y() - metrics.height() / 2, metrics.horizontalAdvance(character),
-            metrics.height()};
+    return {qRound(textX(position)), cursorRect().center().y() - metrics.height() / 2,
+            metrics.horizontalAdvance(character), metrics.height()};
 }
 
 void TextBox::SetSelStart(int start)

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 
 class QMenu;
+class QPainter;
 
 namespace platform {
 class Tip;
@@ -45,6 +46,9 @@ public:
     // Where a character stands, in the field's coordinates (empty past the
     // end): for screen readers and magnifiers.
     [[nodiscard]] QRect CharacterRect(int position) const;
+    // Which ends of the text lie beyond what the field shows: marked there
+    // with an ellipsis.
+    [[nodiscard]] Qt::Edges CutEdges() const;
     // Text an assistive technology writes into characters [start, end): taken
     // as a paste is, read as it looks, or refused with the paste's report.
     void ReplaceAsPasted(int start, int end, const QString& text);
@@ -75,6 +79,11 @@ private:
     // field's, and the lock shows in their background. Follows theme changes.
     void readableWhenLocked();
     [[nodiscard]] bool showsMarker() const;
+    // Where the field draws its text.
+    [[nodiscard]] QRect textArea() const;
+    // Where the character at `position` starts, in the field's coordinates.
+    [[nodiscard]] qreal textX(int position) const;
+    void markCut(QPainter& painter);
     // Puts back what the program wrote when anything else changes a locked field.
     void refuseWhileLocked();
     // Undo, Redo, Cut, Copy, Paste, Delete and Select All, as Qt's own menu has them.

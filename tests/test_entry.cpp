@@ -47,6 +47,8 @@ private Q_SLOTS:
     void inputMethodTextIsFiltered();
     void pasting_data();
     void pasting();
+    void cutValueShowsThatItContinues_data();
+    void cutValueShowsThatItContinues();
 
 private:
     void send(QWidget* target, const Strokes& strokes) const;
@@ -378,6 +380,53 @@ void TestEntry::pasting()
     // What the program sets is taken as it is.
     field.SetText(pasted);
     QCOMPARE(field.Text(), pasted);
+}
+
+void TestEntry::cutValueShowsThatItContinues_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("caret");
+    QTest::addColumn<bool>("locked");
+    QTest::addColumn<Qt::Edges>("cut");
+    const QString longValue(40, u'8');
+    QTest::newRow("fits") << u"2,8868"_s << 0 << false << Qt::Edges();
+    QTest::newRow("caret at the start") << longValue << 0 << false << Qt::Edges(Qt::RightEdge);
+    QTest::newRow("caret at the end") << longValue << 40 << false << Qt::Edges(Qt::LeftEdge);
+    QTest::newRow("caret in the middle")
+        << longValue + longValue << 40 << false << (Qt::LeftEdge | Qt::RightEdge);
+    QTest::newRow("locked result")
+        << u"1,4142135623731E+15"_s << 0 << true << Qt::Edges(Qt::RightEdge);
+}
+
+void TestEntry::cutValueShowsThatItContinues()
+{
+    QFETCH(QString, text);
+    QFETCH(int, caret);
+    QFETCH(bool, locked);
+    QFETCH(Qt::Edges, cut);
+    platform::TextBox& field = txt_hyp();
+    field.setFocus();
+    field.SetText(text);
+    field.setCursorPosition(caret);
+    field.SetEnabled(!locked);
+    // Where a value is cut, the ellipsis stands over its last digits: above
+    // the dots' baseline, the field's fill alone. (Painting scrolls the text
+    // to the caret.)
+    const QImage shown = field.grab().toImage();
+    QCOMPARE(field.CutEdges(), cut);
+    const QColor fill =
+        field.palette().color(locked ? QPalette::Disabled : QPalette::Active, QPalette::Base);
+    constexpr int frame = 3;
+    constexpr int width = 6;
+    for (const Qt::Edge edge : {Qt::LeftEdge, Qt::RightEdge}) {
+        if (!cut.testFlag(edge))
+            continue;
+        const int left = edge == Qt::LeftEdge ? frame : shown.width() - frame - width;
+        for (int x = left; x < left + width; ++x) {
+            for (int y = frame; y < shown.height() / 2; ++y)
+                QCOMPARE(shown.pixelColor(x, y), fill);
+        }
+    }
 }
 
 QTEST_MAIN(TestEntry)
