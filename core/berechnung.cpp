@@ -25,7 +25,7 @@ struct Gelesen {
     [[nodiscard]] const mpq_class& wert(Feld feld) const { return getippt[feld].wert; }
 };
 
-Meldung gemeldet(const QString& text, Feld feld) { return {text, u"Eingabefehler"_s, feld}; }
+Meldung gemeldet(const QString& text, Feld feld) { return {text, u"Eingabefehler"_s, feld, {}}; }
 
 Meldung ausserhalb(Feld feld)
 {
@@ -146,9 +146,16 @@ Ergebnis berechnen(const Texte& texte)
                         static_cast<Feld>(feld - texte.begin()));
     }
     Gelesen g{texte, {}};
-    for (const Feld feld : alle_felder)
+    std::vector<Teillesung> teillesungen;
+    for (const Feld feld : alle_felder) {
         g.getippt[feld] = lesen(texte[feld]);
-    return g.unbekannt(Feld::winkel) ? ohne_winkel(g) : mit_winkel(g);
+        if (!g.unbekannt(feld) && !g.getippt[feld].ganz)
+            teillesungen.push_back(
+                {feld, texte[feld], QString::fromStdString(g.getippt[feld].gelesen)});
+    }
+    Ergebnis ergebnis = g.unbekannt(Feld::winkel) ? ohne_winkel(g) : mit_winkel(g);
+    std::visit([&](auto& e) { e.teillesungen = std::move(teillesungen); }, ergebnis);
+    return ergebnis;
 }
 
 } // namespace core

@@ -24,10 +24,20 @@ using Texte = JeFeld<QString>;
 // A field whose whole text is this holds an unknown quantity.
 inline constexpr QStringView unbekannt = u"?";
 
+// A given field whose text is not read whole: "3?" is read as 3, "1.2.3" as
+// 1.2, "-7" as 7 and the empty text as 0. Wherever the value is shown, this
+// is said with it.
+struct Teillesung {
+    Feld feld = Feld::winkel;
+    QString getippt; // the text as typed
+    QString gelesen; // the number read, as typed, or empty where none was: 0
+};
+
 struct Meldung {
     QString text;
     QString titel;
     Feld feld = Feld::winkel; // the field whose value the report is about
+    std::vector<Teillesung> teillesungen;
 };
 
 struct Schreiben {
@@ -52,6 +62,7 @@ struct Loesung {
     Dreieck dreieck;         // the triangle the window shows, exactly
     std::array<Schreiben, 2> schreiben;
     std::vector<Abgleich> abgleiche; // in the order of the fields written
+    std::vector<Teillesung> teillesungen;
 
     [[nodiscard]] bool ist_gegeben(Feld feld) const { return texte[feld] != unbekannt; }
     // The field's value in the triangle, as the nearest double.

@@ -72,6 +72,7 @@ struct ScannedNumber {
     std::string chars;
     long long exponent = 0;      // held up to exponent_grenze either way
     long long leadingPlaces = 0; // decimal position of the first non-zero digit
+    std::size_t end = 0;         // where reading stopped
 };
 
 // Copies an optional sign; from_chars takes '-' but not '+'.
@@ -112,8 +113,9 @@ bool scanMantissa(std::string_view s, std::size_t& i, ScannedNumber& d)
 bool isExponentLetter(char c) { return c == 'e' || c == 'E' || c == 'd' || c == 'D'; }
 
 // An exponent counts only when at least one digit follows its letter and sign.
-void scanExponent(std::string_view s, std::size_t i, ScannedNumber& d)
+void scanExponent(std::string_view s, std::size_t& end, ScannedNumber& d)
 {
+    std::size_t i = end;
     if (i >= s.size() || !isExponentLetter(s[i]))
         return;
     ++i;
@@ -132,6 +134,7 @@ void scanExponent(std::string_view s, std::size_t i, ScannedNumber& d)
     }
     if (negative)
         d.exponent = -d.exponent;
+    end = i;
 }
 
 ScannedNumber scanDecimal(std::string_view s)
@@ -142,6 +145,7 @@ ScannedNumber scanDecimal(std::string_view s)
     if (!scanMantissa(s, i, d))
         return {};
     scanExponent(s, i, d);
+    d.end = i;
     return d;
 }
 
@@ -368,13 +372,22 @@ Getippt lesen(QStringView text)
     g.val = std::fabs(Val(text));
     if (isRadixInteger(s)) {
         const bool hexadecimal = s[1] == 'h' || s[1] == 'H';
-        g.ziffern =
-            radixExact(std::string_view(s).substr(2), hexadecimal ? hexadecimalBase : octalBase);
+        const int base = hexadecimal ? hexadecimalBase : octalBase;
+        const auto digits = std::string_view(s).substr(2);
+        const auto stop =
+            std::ranges::find_if(digits, [base](char c) { return digitValue(c, base) < 0; });
+        g.gelesen = s.substr(0, 2 + static_cast<std::size_t>(stop - digits.begin()));
+        g.ganz = stop == digits.end() && stop != digits.begin();
+        g.ziffern = radixExact(digits, base);
         g.wert = g.ziffern;
         g.bereich = bereich(g.wert);
         return g;
     }
     const ScannedNumber d = scanDecimal(s);
+    // What was read, the sign left out, since the value is its magnitude.
+    const std::size_t sign = !d.chars.empty() && (s[0] == '+' || s[0] == '-') ? 1 : 0;
+    g.gelesen = s.substr(sign, d.end - sign);
+    g.ganz = sign == 0 && d.end == s.size() && d.end > 0;
     const TypedDigits typed = typedDigits(d);
     g.letzte_stelle = typed.lastPlace;
     const std::size_t erste = typed.digits.find_first_not_of('0');

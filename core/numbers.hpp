@@ -70,6 +70,11 @@ struct Getippt {
     long long letzte_stelle = 0;
     Bereich bereich = Bereich::null;
     mpz_class ziffern; // wert = ziffern x 10^letzte_stelle
+    // The number read, as typed, without blanks or sign ("1.2" of "1.2.3",
+    // empty where the text starts with no number); and whether it is the
+    // whole text: unsigned, blanks aside, nothing after it, not empty.
+    std::string gelesen;
+    bool ganz = false;
 };
 [[nodiscard]] Getippt lesen(QStringView text);
 

@@ -181,9 +181,16 @@ QStringList kopf(const Werte& w)
     const Loesung& l = w.loesung();
     QStringList gesucht;
     QStringList bekannt{u"γ = 90°"_s};
+    // A text not read whole shows beside the value read from it.
+    QStringList getippt;
     for (const Feld f : {Feld::winkel, Feld::ge, Feld::an, Feld::hyp}) {
-        if (l.ist_gegeben(f))
-            bekannt << symbol(f) + u" = "_s + w.zahl(gegeben(l.getippt[f])) + einheit(f);
+        if (!l.ist_gegeben(f))
+            continue;
+        bekannt << symbol(f) + u" = "_s + w.zahl(gegeben(l.getippt[f])) + einheit(f);
+        const auto teil = std::ranges::find(l.teillesungen, f, &Teillesung::feld);
+        getippt << (teil == l.teillesungen.end()
+                        ? bekannt.back()
+                        : bekannt.back() + u" (getippt: "_s + teil->getippt + u')');
     }
     for (const Feld f : buchreihenfolge) {
         if (!l.ist_gegeben(f))
@@ -193,7 +200,7 @@ QStringList kopf(const Werte& w)
     return {u"Aufgabe: Berechne "_s + aufzaehlung(gesucht)
                 + u" im rechtwinkligen Dreieck ABC mit "_s + aufzaehlung(bekannt) + u'.',
             u"Bezeichnungen: Hypotenuse c, Ankathete b und Gegenkathete a von α"_s,
-            u"Gegeben: "_s + bekannt.mid(1).join(u"; "_s), u"Gesucht: "_s + gesucht.join(u"; "_s)};
+            u"Gegeben: "_s + getippt.join(u"; "_s), u"Gesucht: "_s + gesucht.join(u"; "_s)};
 }
 
 void absatz_anfuegen(QList<QStringList>& absaetze, const QStringList& zeilen)

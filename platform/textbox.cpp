@@ -38,8 +38,15 @@ TextBox::TextBox(QWidget* parent)
 {
     readableWhenLocked();
     connect(this, &QLineEdit::textChanged, this, &TextBox::refuseWhileLocked);
-    // A refused paste's message goes once the user types on.
+    // A refused paste's message goes once the user types on; a note on the
+    // value shown goes with any change to it.
     connect(this, &QLineEdit::textEdited, m_tip, &QWidget::hide);
+    connect(this, &QLineEdit::textChanged, this, [this] {
+        if (!isReadOnly() && !m_note.isEmpty()) {
+            SetNote({});
+            setToolTip({});
+        }
+    });
 }
 
 void TextBox::readableWhenLocked()

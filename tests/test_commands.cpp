@@ -37,6 +37,8 @@ private Q_SLOTS:
     void startsUnlockedWithMarkers();
     void showsWhatTheCalculationDecides_data();
     void showsWhatTheCalculationDecides();
+    void saysWhatIsNotReadWhole_data();
+    void saysWhatIsNotReadWhole();
     void germanLocaleShowsDecimalComma();
     void sharedVariables();
     void successLocksUntilNeu();
@@ -170,6 +172,51 @@ void TestCommands::showsWhatTheCalculationDecides()
     QCOMPARE(announcement->accessibleName().contains(u" ersetzt: getippt "_s), anyReplaced);
     cmd_neu().click();
     QVERIFY(std::ranges::all_of(boxes, [](const auto* box) { return box->Note().isEmpty(); }));
+}
+
+void TestCommands::saysWhatIsNotReadWhole_data()
+{
+    QTest::addColumn<QStringList>("input");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("note");
+    QTest::addColumn<bool>("reported");
+    QTest::newRow("a marker after the hypotenuse")
+        << QStringList{"73.63", "0.08528", "?", "3?"} << u"txt_hyp"_s
+        << u"Gelesen als 3 (getippt: 3?)."_s << false;
+    QTest::newRow("two points in the angle")
+        << QStringList{"1.2.3", "343.6", "?", "?"} << u"txt_winkel"_s
+        << u"Gelesen als 1.2 (getippt: 1.2.3)."_s << false;
+    QTest::newRow("an empty adjacent leg")
+        << QStringList{"30", "", "?", "?"} << u"txt_an"_s << u"Leer, gelesen als 0."_s << true;
+}
+
+// A field not read whole is marked and says what was read of it, on
+// pointing and to screen readers: with the results, or in the field the
+// report is about, until it is edited.
+void TestCommands::saysWhatIsNotReadWhole()
+{
+    QFETCH(QStringList, input);
+    QFETCH(QString, field);
+    QFETCH(QString, note);
+    QFETCH(bool, reported);
+    enter(input);
+    cmd_rechnen().click();
+    QCOMPARE(reports().size(), reported ? 1U : 0U);
+    auto& box = *window().findChild<platform::TextBox*>(field);
+    QVERIFY2(box.Note().startsWith(note), qPrintable(box.Note()));
+    QCOMPARE(box.accessibleDescription(), box.Note());
+    QVERIFY(box.toolTip().contains(note));
+    for (const platform::TextBox* other : fields())
+        QCOMPARE(other->Note().contains(u"elesen als"_s), other == &box);
+    if (!reported) {
+        const auto* const announcement = window().findChild<QWidget*>(u"announcement"_s);
+        QVERIFY(announcement->accessibleName().contains(box.Name() + u": "_s + note));
+        return;
+    }
+    QCOMPARE(QApplication::focusWidget(), &box);
+    QTest::keyClicks(&box, u"5"_s);
+    QVERIFY(box.Note().isEmpty());
+    QVERIFY(box.toolTip().isEmpty());
 }
 
 // Results show the locale's separator; copies use it throughout, typed values too.

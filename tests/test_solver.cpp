@@ -23,6 +23,8 @@ private Q_SLOTS:
     void berechnen();
     void rechenweg_data();
     void rechenweg();
+    void saysWhatIsNotReadWhole_data();
+    void saysWhatIsNotReadWhole();
 };
 
 namespace {
@@ -291,7 +293,7 @@ void TestSolver::rechenweg_data()
         << QStringList{} << false;
     QTest::newRow("legs that disagree, with a sign and normal forms")
         << QStringList{"-30", "5.", ".5", "5"}
-        << QStringList{u"Gegeben: α = 30°; a = 0,5; b = 5; c = 5"_s,
+        << QStringList{u"Gegeben: α = 30° (getippt: -30); a = 0,5; b = 5; c = 5"_s,
                        u"Die Angaben passen nicht zusammen:"_s,
                        u"c · cos α = 5 · cos 30° ≈ 4,3301, aber b = 5."_s,
                        u"c · sin α = 5 · sin 30° = 2,5, aber a = 0,5."_s,
@@ -399,6 +401,15 @@ void TestSolver::rechenweg_data()
         << QStringList{u"β = 90° − α ≈ 90° − 89,94270° ≈ 0,05730°"_s,
                        u"tan 89,9427° ≈ 1,00 · 10³ = 1,0000 / 0,001 ✓"_s}
         << QStringList{} << false;
+    // A text not read whole, beside the value read from it.
+    QTest::newRow("a hypotenuse typed with a marker after it")
+        << QStringList{"30", "5", "?", "5.8?"}
+        << QStringList{u"Gegeben: α = 30°; b = 5; c = 5,8 (getippt: 5.8?)"_s} << QStringList{}
+        << false;
+    QTest::newRow("an angle with two points")
+        << QStringList{"1.2.3", "343.6", "?", "?"}
+        << QStringList{u"Gegeben: α = 1,2° (getippt: 1.2.3); b = 343,6"_s} << QStringList{}
+        << false;
     QTest::newRow("an angle that rounds to 90")
         << QStringList{"?", "1", "1e12", "?"}
         << QStringList{u"α = arctan(a / b) = arctan(1 000 000 000 000 / 1) ≈ 90,0000°"_s,
@@ -440,6 +451,49 @@ void TestSolver::rechenweg()
         for (const QString& part : absent)
             QVERIFY2(!text.contains(part), qPrintable(u"should not be there: "_s + part));
     }
+}
+
+void TestSolver::saysWhatIsNotReadWhole_data()
+{
+    QTest::addColumn<QStringList>("input");
+    QTest::addColumn<QStringList>("read"); // letter: what was read, for each text not read whole
+    QTest::addColumn<QString>("message");
+    const auto row = [](const char* name, const QStringList& input, const QStringList& read,
+                        const QString& message = {}) {
+        QTest::newRow(name) << input << read << message;
+    };
+    row("a marker after the hypotenuse", {"73.63", "0.08528", "?", "3?"}, {"c: 3"});
+    row("two points in the angle", {"1.2.3", "343.6", "?", "?"}, {"α: 1.2"});
+    row("a pasted fraction", {"?", "3/4", "4", "?"}, {"b: 3"});
+    row("pasted minutes", {"30°15'", "5", "?", "?"}, {"α: 30"});
+    row("a sign, dropped", {"?", "-3", "4", "?"}, {"b: 3"});
+    row("an exponent without digits", {"?", "3e", "4", "?"}, {"b: 3"});
+    row("empty, with the report", {"30", "", "?", "?"}, {"b: "}, groesser0);
+    row("only a marker's twin, reported", {"30", "??", "?", "?"}, {"b: "}, groesser0);
+    row("blanks and an exponent: whole", {"?", "1 000", "4e2", "?"}, {});
+    row("hexadecimal: whole", {"?", "&H1F", "4", "?"}, {});
+    row("too few values: nothing read", {"3?", "?", "?", "?"}, {},
+        u"Bitte mindestens 2 Werte angeben"_s);
+}
+
+void TestSolver::saysWhatIsNotReadWhole()
+{
+    QFETCH(QStringList, input);
+    QFETCH(QStringList, read);
+    QFETCH(QString, message);
+    core::Texte texte;
+    std::ranges::copy(input, texte.begin());
+    const core::Ergebnis e = core::berechnen(texte);
+    const auto* const gemeldet = std::get_if<core::Meldung>(&e);
+    QCOMPARE(gemeldet != nullptr ? gemeldet->text : QString(), message);
+    const std::vector<core::Teillesung>& teile =
+        gemeldet != nullptr ? gemeldet->teillesungen : std::get<core::Loesung>(e).teillesungen;
+    QStringList found;
+    for (const core::Teillesung& t : teile) {
+        QCOMPARE(t.getippt, texte[t.feld]);
+        found << QString::fromUtf16(core::benennungen[t.feld].symbol) + u": "_s + t.gelesen;
+    }
+    QCOMPARE(found, read);
 }
 
 QTEST_APPLESS_MAIN(TestSolver)

@@ -113,6 +113,8 @@ void dreieckrechner::fokus_nach_meldung()
     // that typing replaces it.
     if (gemeldetes_feld == nullptr)
         return;
+    if (const auto* const gemeldet = std::get_if<core::Meldung>(&ergebnis))
+        teillesungen_markieren(gemeldet->teillesungen);
     gemeldetes_feld->SetSelStart(0);
     SetActiveControl(gemeldetes_feld);
 }

@@ -65,8 +65,11 @@ private:
     // The solution the core decided, its sides kept in the shared variables;
     // or nothing, after its report.
     [[nodiscard]] const core::Loesung* loesung_oder_melden();
-    // Marks each given field whose value was written over, and says so.
-    void ersetzte_markieren(const core::Loesung& l);
+    // Marks each given field whose text was not read whole, or whose value
+    // was written over, and says so.
+    void hinweise_setzen(const core::Loesung& l);
+    // Marks the fields not read whole after a report, until they are edited.
+    void teillesungen_markieren(const std::vector<core::Teillesung>& teillesungen);
     // Writes a value into a field through the number-to-text conversion.
     void zeigen(core::Feld f, double wert);
 

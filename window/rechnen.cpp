@@ -23,6 +23,16 @@ void seiten_merken(const core::Loesung& l)
     hyp = l.naeherung(core::Feld::hyp);
 }
 
+// What a field's note says of a text not read whole.
+QString lesehinweis(const core::Teillesung& t, const QLocale& locale)
+{
+    if (t.gelesen.isEmpty() && t.getippt.trimmed().isEmpty())
+        return u"Leer, gelesen als 0."_s;
+    QString gelesen = t.gelesen.isEmpty() ? u"0"_s : t.gelesen;
+    gelesen.replace(u'.', locale.decimalPoint());
+    return u"Gelesen als "_s + gelesen + u" (getippt: "_s + t.getippt + u")."_s;
+}
+
 } // namespace
 
 core::Texte dreieckrechner::feldtexte() const
@@ -75,7 +85,7 @@ void dreieckrechner::rechnen_mit_winkel()
     winkel = (pi / grad_je_pi) * l->getippt[core::Feld::winkel].val;
     for (const core::Schreiben& s : l->schreiben)
         zeigen(s.feld, s.wert);
-    ersetzte_markieren(*l);
+    hinweise_setzen(*l);
 }
 
 void dreieckrechner::rechnen_ohne_winkel()
@@ -89,12 +99,16 @@ void dreieckrechner::rechnen_ohne_winkel()
         else
             zeigen(s.feld, s.wert);
     }
-    ersetzte_markieren(*l);
+    hinweise_setzen(*l);
 }
 
-void dreieckrechner::ersetzte_markieren(const core::Loesung& l)
+void dreieckrechner::hinweise_setzen(const core::Loesung& l)
 {
     QStringList ansagen;
+    for (const core::Teillesung& t : l.teillesungen) {
+        feld(t.feld).SetNote(lesehinweis(t, locale()));
+        ansagen << feld(t.feld).Name() + u": "_s + lesehinweis(t, locale());
+    }
     for (const core::Abgleich& a : l.abgleiche) {
         platform::TextBox& f = feld(a.feld);
         const QString getippt = l.texte[a.feld];
@@ -103,10 +117,19 @@ void dreieckrechner::ersetzte_markieren(const core::Loesung& l)
         const QString grund =
             a.passt ? u"das stimmt auf die getippten Stellen mit den anderen Angaben überein"_s
                     : u"das passt nicht zu den anderen Angaben"_s;
-        f.SetNote(u"Ersetzt: getippt war "_s + getippt + u";\n"_s + grund
+        const QString gelesen = f.Note().isEmpty() ? QString() : f.Note() + u'\n';
+        f.SetNote(gelesen + u"Ersetzt: getippt war "_s + getippt + u";\n"_s + grund
                   + u".\nNeu berechnet aus "_s + core::ausgang_namen(l.fall) + u'.');
         ansagen << f.Name() + u" ersetzt: getippt "_s + getippt + u", berechnet "_s + f.Text();
     }
     if (!ansagen.isEmpty())
         Announce(ansagen.join(u"; "_s));
+}
+
+void dreieckrechner::teillesungen_markieren(const std::vector<core::Teillesung>& teillesungen)
+{
+    for (const core::Teillesung& t : teillesungen) {
+        feld(t.feld).SetNote(lesehinweis(t, locale()));
+        feld(t.feld).setToolTip(feld(t.feld).Note());
+    }
 }
