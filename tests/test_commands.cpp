@@ -570,6 +570,9 @@ void TestCommands::rechenwegForWorksheets()
     QVERIFY(copied->hasText() && copied->hasHtml());
     const QString html = copied->html();
     QVERIFY(html.contains(u"<html lang=\"de\">"_s) && html.contains(u"Ergebnis:</h2>"_s));
+    // Every step under its heading, for screen readers and the outline.
+    QCOMPARE(html.count(u"<h2"_s), copied->text().count(u"\n\n"_s));
+    QVERIFY(html.contains(u">tan α = Gegenkathete / Ankathete = a / b</h2>"_s));
     QString words = html;
     words.remove(QRegularExpression(u"<[^>]*>"_s));
     for (const QString& line : copied->text().split(u'\n', Qt::SkipEmptyParts))

@@ -34,30 +34,29 @@ QString png_daten(const QImage& bild)
     return u"data:image/png;base64,"_s + QString::fromLatin1(png.toBase64());
 }
 
-// A line's label in bold ("Gegeben:", "Kathetensatz:"); a paragraph's first
-// line without one, the ratio or theorem it uses, wholly.
-QString zeile_html(const QString& zeile, bool erste)
+// A line's label in bold ("Gegeben:", "Kathetensatz:").
+QString zeile_html(const QString& zeile)
 {
     static const QRegularExpression marke(u"^([^:=≈]{1,40}:)(.*)$"_s);
     const QRegularExpressionMatch m = marke.match(zeile);
     if (m.hasMatch())
         return u"<b>"_s + m.captured(1).toHtmlEscaped() + u"</b>"_s + m.captured(2).toHtmlEscaped();
-    return erste ? u"<b>"_s + zeile.toHtmlEscaped() + u"</b>"_s : zeile.toHtmlEscaped();
+    return zeile.toHtmlEscaped();
 }
 
-// A paragraph that opens with a heading line alone ("Ergebnis:") gets it
-// as a heading, for screen readers and the word processor's outline.
-QString absatz(const QStringList& zeilen, bool ergebnis)
+// A step's paragraph opens with its heading: a line alone ("Ergebnis:"), or
+// the ratio or theorem the step uses, for screen readers and the word
+// processor's outline. The task's paragraph has none: the sheet's title heads it.
+QString absatz(const QStringList& zeilen, bool aufgabe, bool ergebnis)
 {
-    const bool ueberschrift = zeilen.front().endsWith(u':');
     QStringList html;
-    for (const QString& zeile : zeilen.mid(ueberschrift ? 1 : 0))
-        html << zeile_html(zeile, html.isEmpty() && !ueberschrift);
+    for (const QString& zeile : zeilen.mid(aufgabe ? 0 : 1))
+        html << zeile_html(zeile);
     const QString titel =
-        ueberschrift ? u"<h2 style=\"font-family: sans-serif; font-size: 11pt; margin-top: 0; "
-                       "margin-bottom: 0\">"_s
-                           + zeilen.front().toHtmlEscaped() + u"</h2>\n"_s
-                     : QString();
+        aufgabe ? QString()
+                : u"<h2 style=\"font-family: sans-serif; font-size: 11pt; margin-top: 0; "
+                  "margin-bottom: 0\">"_s
+                      + zeilen.front().toHtmlEscaped() + u"</h2>\n"_s;
     const QString text = titel + u"<p>"_s + html.join(u"<br>\n"_s) + u"</p>\n"_s;
     return ergebnis ? u"<div style=\"page-break-inside: avoid\">\n"_s + text + u"</div>\n"_s : text;
 }
@@ -99,7 +98,7 @@ QString arbeitsblatt_html(const core::Rechenweg& rechenweg)
     QString html = blattkopf;
     const qsizetype letzter = rechenweg.absaetze.size() - 1;
     for (qsizetype i = 0; i <= letzter; ++i) {
-        html += absatz(rechenweg.absaetze.at(i), i == letzter);
+        html += absatz(rechenweg.absaetze.at(i), i == 0, i == letzter);
         if (i == 0)
             html += bild_html(rechenweg);
     }
