@@ -79,10 +79,21 @@ QAccessibleInterface* accessibleFor(const QString& /*className*/, QObject* objec
 
 } // namespace
 
+double desktopFontScale()
+{
+    // Debian's desktops set their text at 10 or 11 points unless the user
+    // chooses otherwise (GNOME at 11); a larger font than that, chosen in
+    // GNOME, Plasma or any desktop Qt reads, makes the window grow with it.
+    constexpr double desktopPoints = 11;
+    static const double scale = std::max(
+        1.0, QFontDatabase::systemFont(QFontDatabase::GeneralFont).pointSizeF() / desktopPoints);
+    return scale;
+}
+
 double textScale(const QWidget& widget)
 {
     constexpr double layoutDpi = 96;
-    return std::max(1.0, widget.logicalDpiY() / layoutDpi);
+    return std::max(1.0, widget.logicalDpiY() / layoutDpi) * desktopFontScale();
 }
 
 QFont fontFor(const Face& face)
@@ -102,7 +113,8 @@ QFont fontFor(const Face& face)
     QFont font;
     font.setFamilies({requested, QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
     font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(available ? face.pointSize : face.pointSize * standInScale);
+    font.setPointSizeF((available ? face.pointSize : face.pointSize * standInScale)
+                       * desktopFontScale());
     font.setWeight(static_cast<QFont::Weight>(face.weight));
     // The captions are Latin and need no OpenType shaping: Qt then lays them
     // out without HarfBuzz and kerns from the font's kern table, in whole

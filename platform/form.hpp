@@ -19,8 +19,11 @@ inline constexpr int twipsPerPixel = 15;
     return (twips + twipsPerPixel / 2) / twipsPerPixel;
 }
 
-// How much larger than the layout's 96 dpi the desktop sets its text (1 at
-// most 96 dpi): the window's geometry grows by it, as its fonts do.
+// How much larger than a desktop's usual font the desktop's own is (1 where
+// it is no larger): every font of the window grows by it.
+[[nodiscard]] double desktopFontScale();
+// How much larger than the layout's 96 dpi and a usual font the desktop sets
+// its text (1 at most): the window's geometry grows by it, as its fonts do.
 [[nodiscard]] double textScale(const QWidget& widget);
 
 enum class ControlKind : std::uint8_t { TextBox, CommandButton, Label, PictureBox };

@@ -21,6 +21,11 @@ THEMES = {"light": {}, "dark": DARK, "light200": {"QT_SCALE_FACTOR": "2"}}
 THEME = sys.argv.pop(1) if len(sys.argv) > 1 else "light"
 # AT-SPI gives Qt's logical coordinates; the screen has this many pixels to each.
 SCALE = int(THEMES[THEME].get("QT_SCALE_FACTOR", "1"))
+# The figures docs/barrierefreiheit.md states, in its table for Debian 12: measured there
+# at 100 %, every run on Debian 12 checks that they are what is drawn.
+STATEMENT = os.path.join(os.path.dirname(__file__), "..", "docs", "barrierefreiheit.md")
+with open("/etc/debian_version") as version:
+    STATED_HERE = version.read().startswith("12") and THEME in ("light", "dark")
 
 
 def luminance(colour):
@@ -39,6 +44,22 @@ def contrast(a, b):
 
 def hex_colour(c):
     return "#%02x%02x%02x" % c
+
+
+def ratio(r):
+    """A contrast ratio as the statement writes it: 3,21:1."""
+    return f"{r:.2f}".replace(".", ",") + ":1"
+
+
+def stated():
+    """The statement's table of measured figures: its row name to the light and the dark cell."""
+    rows = {}
+    with open(STATEMENT, encoding="utf-8") as statement:
+        for line in statement:
+            cells = [c.strip() for c in line.strip().strip("|").split("|")]
+            if line.startswith("| ") and len(cells) == 3:
+                rows[cells[0]] = cells[1:]
+    return rows
 
 
 class Screen:
@@ -68,7 +89,19 @@ def extents(accessible):
 
 class Readable(unittest.TestCase):
 
-    def edge(self, screen, accessible, what, ratio=3.0):
+    def state(self, row, figure, theme=None):
+        """A figure measured now, which the statement's table gives in its row, in the cell of
+        the theme measured in."""
+        print(f"{row}: {figure}")
+        theme = theme or THEME
+        if not STATED_HERE or theme not in ("light", "dark"):
+            return
+        rows = stated()
+        self.assertIn(row, rows, f"docs/barrierefreiheit.md has no row {row!r}")
+        self.assertIn(figure, rows[row][0 if theme == "light" else 1],
+                      f"docs/barrierefreiheit.md, {row}, {theme}")
+
+    def edge(self, screen, accessible, what, least=3.0):
         """The control's left edge, across its middle: the most distinct pixel
         there against the window outside and against what lies inside it."""
         row = self.edge_row(screen, accessible)
@@ -78,11 +111,12 @@ class Readable(unittest.TestCase):
         while inside == row[line] and line + 2 < len(row):  # a ring wider than one pixel
             line += 1
             inside = row[line + 1]
-        found = (f"{what}: {hex_colour(row[line])} against {hex_colour(outside)} outside, "
-                 f"{hex_colour(inside)} inside")
-        print(f"{found}: {contrast(row[line], outside):.2f}:1, {contrast(row[line], inside):.2f}:1")
-        self.assertGreaterEqual(contrast(row[line], outside), ratio, found)
-        self.assertGreaterEqual(contrast(row[line], inside), ratio, found)
+        figure = (f"{hex_colour(row[line])}: {ratio(contrast(row[line], outside))} gegen "
+                  f"{hex_colour(outside)} außen, {ratio(contrast(row[line], inside))} gegen "
+                  f"{hex_colour(inside)} innen")
+        self.state(what, figure)
+        self.assertGreaterEqual(contrast(row[line], outside), least, figure)
+        self.assertGreaterEqual(contrast(row[line], inside), least, figure)
         return row[line]
 
     def focus_change(self, focused, unfocused, what):
@@ -96,10 +130,10 @@ class Readable(unittest.TestCase):
             if contrast(f, u) <= 1.1:
                 break
             changed.append((f, u))
-        found = f"{what}: " + ", ".join(f"{hex_colour(f)} for {hex_colour(u)}" for f, u in changed)
         ratios = [contrast(f, u) for f, u in changed]
-        print(f"{found}: " + ", ".join(f"{r:.2f}:1" for r in ratios))
-        self.assertGreaterEqual(sum(r >= 3.0 for r in ratios), 2 * SCALE, found)
+        figure = ", ".join(f"{hex_colour(f)} statt {hex_colour(u)} {ratio(r)}" for (f, u), r in zip(changed, ratios))
+        self.state(what, figure)
+        self.assertGreaterEqual(sum(r >= 3.0 for r in ratios), 2 * SCALE, figure)
 
     @staticmethod
     def edge_row(screen, accessible):
@@ -112,9 +146,9 @@ class Readable(unittest.TestCase):
         if highlight is None:
             highlight = counts[1][0]
         text = max(pixels, key=lambda p: contrast(p, highlight))
-        found = f"{what}: {hex_colour(text)} on {hex_colour(highlight)}"
-        print(f"{found}: {contrast(text, highlight):.2f}:1")
-        self.assertGreaterEqual(contrast(text, highlight), 4.5, found)
+        figure = f"{hex_colour(text)} auf {hex_colour(highlight)} {ratio(contrast(text, highlight))}"
+        self.state(what, figure)
+        self.assertGreaterEqual(contrast(text, highlight), 4.5, figure)
         return highlight
 
     def menu_edges(self, screen, mx, my, highlight):
@@ -124,15 +158,39 @@ class Readable(unittest.TestCase):
         row = [screen.at(mx + i, y) for i in range(-3, 4 * SCALE)]
         outside, fill = row[0], row[-1]
         edge = max(row, key=lambda p: min(contrast(p, outside), contrast(p, fill)))
-        found = f"menu edge: {hex_colour(edge)} against {hex_colour(outside)} outside, {hex_colour(fill)} inside"
-        print(f"{found}: {contrast(edge, outside):.2f}:1, {contrast(edge, fill):.2f}:1")
-        self.assertGreaterEqual(min(contrast(edge, outside), contrast(edge, fill)), 3.0, found)
+        figure = (f"{hex_colour(edge)}: {ratio(contrast(edge, outside))} gegen {hex_colour(outside)} außen, "
+                  f"{ratio(contrast(edge, fill))} gegen {hex_colour(fill)} innen")
+        self.state("Rand des Menüs", figure)
+        self.assertGreaterEqual(min(contrast(edge, outside), contrast(edge, fill)), 3.0, figure)
         column = [screen.at(mx + 60 * SCALE, my + j) for j in range(40 * SCALE)]
         below = column.index(highlight) + column[column.index(highlight):].index(fill)
         bar = max(column[below - 3 * SCALE:below], key=lambda p: contrast(p, fill))
-        found = f"highlighted entry's edge: {hex_colour(bar)} against the menu's {hex_colour(fill)}"
-        print(f"{found}: {contrast(bar, fill):.2f}:1")
-        self.assertGreaterEqual(contrast(bar, fill), 3.0, found)
+        figure = f"{hex_colour(bar)}: {ratio(contrast(bar, fill))} gegen {hex_colour(fill)}"
+        self.state("hervorgehobener Menüeintrag gegen das Menü", figure)
+        self.assertGreaterEqual(contrast(bar, fill), 3.0, figure)
+
+    def test_desktop_font_size(self):
+        """A desktop font larger than usual (GNOME's 11 pt) makes the window grow with it,
+        as a plain Qt window's text does: DejaVu Serif 16 in GTK's settings, 16/11 of the size."""
+        if THEME != "light":
+            self.skipTest("measured once, in the light theme")
+        import tempfile
+
+        def window_size(extra):
+            with Session(PROGRAM, {"LC_ALL": "de_DE.UTF-8", "NO_AT_BRIDGE": "1", **extra}) as s:
+                shell = dict(line.split("=") for line in s.xdotool("getwindowgeometry", "--shell", s.window).split())
+                return int(shell["WIDTH"]), int(shell["HEIGHT"])
+
+        with tempfile.TemporaryDirectory() as config:
+            os.makedirs(os.path.join(config, "gtk-3.0"))
+            with open(os.path.join(config, "gtk-3.0", "settings.ini"), "w") as settings:
+                settings.write("[Settings]\ngtk-font-name=DejaVu Serif 16\n")
+            usual = window_size({"QT_QPA_PLATFORMTHEME": "gtk3"})
+            large = window_size({"QT_QPA_PLATFORMTHEME": "gtk3", "XDG_CONFIG_HOME": config})
+        self.state("Fenstergröße bei Desktop-Schrift 11 pt → 16 pt",
+                   f"{usual[0]} × {usual[1]} → {large[0]} × {large[1]} Pixel", theme="light")
+        for u, l in zip(usual, large):
+            self.assertAlmostEqual(l / u, 16 / 11, delta=0.03)
 
     def test_contrast(self):
         with Session(PROGRAM, {"LC_ALL": "de_DE.UTF-8", **THEMES[THEME]}) as s:
@@ -145,14 +203,14 @@ class Readable(unittest.TestCase):
             s.key("Home", "shift+End")
             wait_for(lambda: angle.queryText().getNSelections() == 1, "the text selected")
             screen = Screen(s)
-            self.edge(screen, opposite, "field")
-            self.edge(screen, s.control("Berechnen", "push button"), "button")
-            self.edge(screen, angle, "focused field")
-            self.focus_change(self.edge_row(screen, angle), self.edge_row(screen, opposite), "focus on a field")
+            self.edge(screen, opposite, "Feldrahmen")
+            self.edge(screen, s.control("Berechnen", "push button"), "Rahmen der Schaltflächen")
+            self.edge(screen, angle, "Fokusrahmen (Feld)")
+            self.focus_change(self.edge_row(screen, angle), self.edge_row(screen, opposite), "Fokuswechsel (Feld)")
             unfocused_button = self.edge_row(screen, s.control("Berechnen", "push button"))
             x, y, w, h = extents(angle)
             highlight = self.highlighted_text(screen.box(x + 3 * SCALE, y + 3 * SCALE, w // 2, h - 6 * SCALE),
-                                              "selected text")
+                                              "markierter Text")
             editable = Counter(screen.box(*extents(opposite))).most_common(1)[0][0]
 
             s.type("30")
@@ -169,18 +227,24 @@ class Readable(unittest.TestCase):
                 return shot if Counter(pixels).most_common(1)[0][0] != editable else None
 
             screen = wait_for(locked_look, "a locked field to look different from an editable one")
-            self.edge(screen, neu, "focused button")
-            self.focus_change(self.edge_row(screen, neu), unfocused_button, "focus on a button")
+            self.edge(screen, neu, "Fokusrahmen (Schaltfläche)")
+            self.focus_change(self.edge_row(screen, neu), unfocused_button, "Fokuswechsel (Schaltfläche)")
             # A locked result reads as well as a typed value, and shows its lock by shape as
             # well as fill: it has no outline.
             x, y, w, h = extents(opposite)
             pixels = screen.box(x + 3, y + 3, w - 6, h - 6)
             background = Counter(pixels).most_common(1)[0][0]
             text = max(pixels, key=lambda p: contrast(p, background))
-            self.assertGreaterEqual(contrast(text, background), 4.5, f"{text} on {background}")
+            figure = f"{hex_colour(text)} auf {hex_colour(background)} {ratio(contrast(text, background))}"
+            self.state("Ergebnis in gesperrten Feldern", figure)
+            self.assertGreaterEqual(contrast(text, background), 4.5, figure)
+            self.state("Füllung gesperrter Felder",
+                       f"{hex_colour(editable)} → {hex_colour(background)} {ratio(contrast(editable, background))}")
             window = screen.at(x - 3, y + h // 2)
             edge = [screen.at(x + i, y + h // 2) for i in range(-2, 3)]
-            self.assertLess(max(contrast(p, window) for p in edge), 1.5, "a locked field draws no outline")
+            outline = max(contrast(p, window) for p in edge)
+            self.state("Rand gesperrter Felder", f"keiner: höchstens {ratio(outline)} gegen das Fenster")
+            self.assertLess(outline, 1.5, "a locked field draws no outline")
 
             # The copy menu, opened by key, its first entry highlighted.
             s.key("shift+F10")
@@ -193,7 +257,7 @@ class Readable(unittest.TestCase):
 
             pixels = wait_for(menu_drawn, "the menu with its highlighted entry")
             band = [p for p in pixels if p == highlight or contrast(p, highlight) > 1.5]
-            self.highlighted_text(band, "highlighted menu entry", highlight)
+            self.highlighted_text(band, "hervorgehobener Menüeintrag", highlight)
             # The menu's edge against the window and its fill; the highlighted entry's
             # edge against the fill, down the menu's middle.
             screen = Screen(s)
@@ -213,7 +277,7 @@ class Readable(unittest.TestCase):
             import pyatspi
             ok = pyatspi.findDescendant(box, lambda a: Session.has_role(a, "push button"))
             wait_for(lambda: Session.focused(ok), "the focus on OK")
-            self.edge(Screen(s), ok, "focused button in the message box")
+            self.edge(Screen(s), ok, "Fokusrahmen im Meldungsfenster")
             s.key("Return")
 
 
