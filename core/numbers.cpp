@@ -374,7 +374,7 @@ Getippt lesen(QStringView text)
         const bool hexadecimal = s[1] == 'h' || s[1] == 'H';
         const int base = hexadecimal ? hexadecimalBase : octalBase;
         const auto digits = std::string_view(s).substr(2);
-        const auto stop =
+        const auto* const stop =
             std::ranges::find_if(digits, [base](char c) { return digitValue(c, base) < 0; });
         g.gelesen = s.substr(0, 2 + static_cast<std::size_t>(stop - digits.begin()));
         g.ganz = stop == digits.end() && stop != digits.begin();

@@ -122,27 +122,42 @@ QRect TextBox::textArea() const
         .marginsRemoved(textMargins());
 }
 
-qreal TextBox::textX(int position) const
-{
-    // From the caret, whose place Qt tells, by the text laid out as the
-    // field lays it out (hinted advances included).
-    QTextLayout layout(displayText(), font());
-    QTextOption option;
-    option.setFlags(QTextOption::IncludeTrailingSpaces);
-    layout.setTextOption(option);
-    layout.beginLayout();
-    const QTextLine line = layout.createLine();
-    layout.endLayout();
-    return cursorRect().center().x() + line.cursorToX(position) - line.cursorToX(cursorPosition());
-}
+namespace {
+
+// Where each character boundary of a field's text stands, in the field's
+// coordinates: the text laid out once as the field lays it out (hinted
+// advances included), placed by the caret, whose place Qt tells.
+class TextPositions {
+public:
+    TextPositions(const QLineEdit& field, int caretX)
+        : m_layout(field.displayText(), field.font())
+    {
+        QTextOption option;
+        option.setFlags(QTextOption::IncludeTrailingSpaces);
+        m_layout.setTextOption(option);
+        m_layout.beginLayout();
+        m_line = m_layout.createLine();
+        m_layout.endLayout();
+        m_offset = caretX - m_line.cursorToX(field.cursorPosition());
+    }
+    [[nodiscard]] qreal x(int position) const { return m_offset + m_line.cursorToX(position); }
+
+private:
+    QTextLayout m_layout;
+    QTextLine m_line;
+    qreal m_offset = 0;
+};
+
+} // namespace
 
 Qt::Edges TextBox::CutEdges() const
 {
+    const TextPositions at(*this, cursorRect().center().x());
     const QRect area = textArea();
     Qt::Edges cut;
-    if (textX(0) < area.left())
+    if (at.x(0) < area.left())
         cut |= Qt::LeftEdge;
-    if (textX(static_cast<int>(displayText().size())) > area.right() + 1)
+    if (at.x(static_cast<int>(displayText().size())) > area.right() + 1)
         cut |= Qt::RightEdge;
     return cut;
 }
@@ -155,9 +170,10 @@ void TextBox::markCut(QPainter& painter)
     const Qt::Edges cut = CutEdges();
     if (cut == Qt::Edges())
         return;
-    const QPalette::ColorGroup group = !isEnabled()       ? QPalette::Disabled
-                                       : isActiveWindow() ? QPalette::Active
-                                                          : QPalette::Inactive;
+    QPalette::ColorGroup group = isActiveWindow() ? QPalette::Active : QPalette::Inactive;
+    if (!isEnabled())
+        group = QPalette::Disabled;
+    const TextPositions at(*this, cursorRect().center().x());
     const QString more = u"…"_s;
     const QRectF area = textArea();
     const qreal width = QFontMetricsF(font()).horizontalAdvance(more) + 2;
@@ -173,16 +189,16 @@ void TextBox::markCut(QPainter& painter)
     if (cut.testFlag(Qt::LeftEdge)) {
         const qreal inner = area.left() + width;
         int k = cursorPositionAt(QPoint(qRound(inner), middle));
-        while (k < size && textX(k) < inner)
+        while (k < size && at.x(k) < inner)
             ++k;
-        mark(QRectF(QPointF(area.left(), area.top()), QPointF(textX(k) + ink, area.bottom())));
+        mark(QRectF(QPointF(area.left(), area.top()), QPointF(at.x(k) + ink, area.bottom())));
     }
     if (cut.testFlag(Qt::RightEdge)) {
         const qreal inner = area.right() - width;
         int k = cursorPositionAt(QPoint(qRound(inner), middle));
-        while (k > 0 && textX(k) > inner)
+        while (k > 0 && at.x(k) > inner)
             --k;
-        mark(QRectF(QPointF(textX(k) - ink, area.top()), QPointF(area.right(), area.bottom())));
+        mark(QRectF(QPointF(at.x(k) - ink, area.top()), QPointF(area.right(), area.bottom())));
     }
 }
 
@@ -247,8 +263,9 @@ QRect TextBox::CharacterRect(int position) const
     if (position < 0 || character.isEmpty())
         return {};
     const QFontMetrics metrics(font());
-    return {qRound(textX(position)), cursorRect().center().y() - metrics.height() / 2,
-            metrics.horizontalAdvance(character), metrics.height()};
+    return {qRound(TextPositions(*this, cursorRect().center().x()).x(position)),
+            cursorRect().center().y() - metrics.height() / 2, metrics.horizontalAdvance(character),
+            metrics.height()};
 }
 
 void TextBox::SetSelStart(int start)

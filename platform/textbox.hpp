@@ -81,8 +81,6 @@ private:
     [[nodiscard]] bool showsMarker() const;
     // Where the field draws its text.
     [[nodiscard]] QRect textArea() const;
-    // Where the character at `position` starts, in the field's coordinates.
-    [[nodiscard]] qreal textX(int position) const;
     void markCut(QPainter& painter);
     // Puts back what the program wrote when anything else changes a locked field.
     void refuseWhileLocked();
