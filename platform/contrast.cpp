@@ -196,10 +196,12 @@ void ReadableStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* 
     // The focus changes two pixels' width by 3:1 against the unfocused look:
     // the edge and the pixel inside it, or, where the edge cannot change that
     // much (a light edge on a dark button), the two pixels inside it.
-    const int ringInside = contrastRatio(colours.focus, colours.boundary) >= boundaryRatio ? 1 : 2;
-    for (int inset = 1; focused && inset <= ringInside; ++inset)
-        drawRounded(*painter, outer.adjusted(inset, inset, -inset, -inset), colours.focus,
-                    radii.at(inset));
+    const std::size_t ringInside =
+        contrastRatio(colours.focus, colours.boundary) >= boundaryRatio ? 1 : 2;
+    for (std::size_t inset = 1; focused && inset <= ringInside; ++inset) {
+        const auto by = static_cast<qreal>(inset);
+        drawRounded(*painter, outer.adjusted(by, by, -by, -by), colours.focus, radii.at(inset));
+    }
     painter->restore();
 }
 
