@@ -163,14 +163,14 @@ inline constexpr std::array<Fallzeile, 6> faelle{{
      {{{Feld::hyp,
         [](formel::G g, formel::W) { return Zahl::wurzel(quadratsumme(g[Feld::an], g[Feld::ge])); },
         pythagoras, u"√(a² + b²)", u"√({a}² + {b}²)"},
-       {Feld::winkel, formel::alpha, tangens, u"arctan(a / b)", u"arctan({a} / {b})"}}},
+       {Feld::winkel, formel::alpha, tangens, u"tan⁻¹(a / b)", u"tan⁻¹({a} / {b})"}}},
      nullptr,
      Schlussprobe::sinus},
     {Fall::an_hyp,
      {Feld::an, Feld::hyp},
      {Feld::an, Feld::hyp},
      bei({{Feld::winkel, Feld::ge}}),
-     {{{Feld::winkel, formel::alpha, kosinus, u"arccos(b / c)", u"arccos({b} / {c})"},
+     {{{Feld::winkel, formel::alpha, kosinus, u"cos⁻¹(b / c)", u"cos⁻¹({b} / {c})"},
        {Feld::ge,
         [](formel::G g, formel::W) {
             return Zahl::wurzel(quadratdifferenz(g[Feld::hyp], g[Feld::an]));
@@ -182,7 +182,7 @@ inline constexpr std::array<Fallzeile, 6> faelle{{
      {Feld::ge, Feld::hyp},
      {Feld::ge, Feld::hyp},
      bei({{Feld::winkel}, {Feld::winkel, Feld::an}}),
-     {{{Feld::winkel, formel::alpha, sinus, u"arcsin(a / c)", u"arcsin({a} / {c})"},
+     {{{Feld::winkel, formel::alpha, sinus, u"sin⁻¹(a / c)", u"sin⁻¹({a} / {c})"},
        {Feld::an,
         [](formel::G g, formel::W) {
             return Zahl::wurzel(quadratdifferenz(g[Feld::hyp], g[Feld::ge]));

@@ -45,9 +45,13 @@ QStringList abgleich_zeilen(const Werte& w)
             const Groesse gezeigt = genau ? typed : feiner(wert, a.stelle);
             if (!zeilen.isEmpty())
                 zeilen << QString();
+            // Both sides named: the value worked out, and the given one it agrees with.
+            const QString gegeben =
+                gezeigt.wert == typed.wert ? QString() : u" ≈ "_s + w.zahl(typed);
             zeilen << QString::fromUtf16(zeile(l.fall).schritt(a.feld).satz)
                    << u"Probe für "_s + symbol(a.feld) + u": "_s + links(w, a.feld)
-                          + gleich(gezeigt.genau) + w.zahl(gezeigt) + haken;
+                          + gleich(gezeigt.genau) + w.zahl(gezeigt) + gegeben + u" = "_s
+                          + symbol(a.feld) + haken;
             continue;
         }
         // One digit further than compared, so that the difference shows.
@@ -114,8 +118,8 @@ QStringList pythagoras_probe(const Werte& w)
             vergleich(w, links, Zahl(ge * ge + an * an), rechts, Zahl(hyp * hyp))};
 }
 
-// tan α = Gegenkathete / Ankathete after arcsin or arccos; sin α after
-// arctan, or where α is printed as 90°.
+// tan α = Gegenkathete / Ankathete after sin⁻¹ or cos⁻¹; sin α after
+// tan⁻¹, or where α is printed as 90°.
 QStringList verhaeltnis_probe(const Werte& w)
 {
     constexpr int rechter_winkel = 90;
@@ -124,10 +128,11 @@ QStringList verhaeltnis_probe(const Werte& w)
         zeile(w.loesung().fall).probe == Schlussprobe::sinus || alpha >= rechter_winkel;
     const Feld nenner = sinus ? Feld::hyp : Feld::an;
     const QString f = sinus ? u"sin"_s : u"tan"_s;
+    const QString name = sinus ? u"dem Sinus"_s : u"dem Tangens"_s;
     const Zahl links = sinus ? Zahl::sin(alpha) : Zahl::sin(alpha) / Zahl::cos(alpha);
     const QString rechts =
         w.eingesetzt(w.gezeigt(Feld::ge)) + u" / "_s + w.eingesetzt(w.gezeigt(nenner));
-    return {u"Probe mit "_s + f + u" α = a / "_s + symbol(nenner),
+    return {u"Probe mit "_s + name + u": "_s + f + u" α = a / "_s + symbol(nenner),
             vergleich(w, f + u' ' + w.eingesetzt(w.gezeigt(Feld::winkel)) + u'°', links, rechts,
                       Zahl(gedruckt(w, Feld::ge) / gedruckt(w, nenner)))};
 }

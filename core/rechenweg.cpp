@@ -20,10 +20,17 @@ namespace core {
 namespace {
 
 const QString ungerundet = QStringLiteral(" (mit den ungerundeten Werten gerechnet)");
+// The sheet's rounding rule, stated once.
+const QString runden = QStringLiteral(
+    "Runden: Jedes Ergebnis ist aus den genauen Werten berechnet und nur einmal gerundet, auf "
+    "vier Stellen nach dem Komma, dabei auf mindestens vier und höchstens acht gültige "
+    "Ziffern. Eingesetzte Zwischenwerte haben so viele Stellen, dass jede Zeile mit den "
+    "gedruckten Zahlen nachgerechnet werden kann.");
 
 // "Symbol = Term REL numbers put in REL value": each relation is "=" only
-// where both its sides are equal. Where numbers put in are rounded, the value
-// still comes from the exact ones; the first such line says so, once.
+// where both its sides are equal. The value always comes from the exact
+// ones; the numbers put in are written so that they give it as printed, and
+// the first line where they cannot says so, once.
 struct Gleichung {
     QString symbol;
     QString term; // empty where the numbers follow the symbol at once
@@ -31,6 +38,8 @@ struct Gleichung {
     bool eingesetzt_genau;
     Groesse wert;
     QString einheit;
+    // The numbers put in, worked out, do not give the value as printed.
+    bool ungerundet_gerechnet = false;
 };
 
 // The text being written: its numbers, and whether it has said yet that
@@ -51,7 +60,7 @@ public:
             text += u" = "_s + g.term;
         text += gleich(g.eingesetzt_genau) + g.eingesetzt
                 + gleich(g.eingesetzt_genau && g.wert.genau) + m_w.zahl(g.wert) + g.einheit;
-        if (g.eingesetzt_genau || m_gesagt)
+        if (!g.ungerundet_gerechnet || m_gesagt)
             return text;
         m_gesagt = true;
         return text + ungerundet;
@@ -88,8 +97,8 @@ QStringList beta_absatz(Schreiber& s, const Groesse& beta)
     const Groesse& alpha = w.gezeigt(Feld::winkel);
     QStringList zeilen{u"Winkelsumme im Dreieck: α + β + γ = 180°"_s};
     if (alpha.genau) {
-        zeilen << s.zeile(
-            {u"β"_s, u"90° − α"_s, u"90° − "_s + w.eingesetzt(alpha) + u'°', true, beta, u"°"_s});
+        zeilen << s.zeile({u"β"_s, u"90° − α"_s, u"90° − "_s + w.eingesetzt(alpha) + u'°', true,
+                           beta, u"°"_s, false});
         return zeilen;
     }
     const Zahl& exakt = w.loesung().dreieck.werte[Feld::winkel];
@@ -104,65 +113,113 @@ QStringList beta_absatz(Schreiber& s, const Groesse& beta)
     return zeilen;
 }
 
-bool alle_genau(const Werte& w, std::initializer_list<Feld> felder)
-{
-    return std::ranges::all_of(felder, [&w](Feld f) { return w.gezeigt(f).genau; });
-}
-
-// A further quantity: its theorem, its equation, its symbol in the results.
-struct Weiter {
-    const char16_t* satz;
-    Gleichung gleichung;
+// A value a line puts in: exact, and as the text shows it.
+struct Eingabe {
+    Zahl exakt;
+    Groesse gezeigt;
 };
 
-constexpr std::size_t weitere_anzahl = 5; // A, u, p, q, h
+// The most digits a line puts in beyond where the text shows a value.
+constexpr long long hoechstens_mehr = 4;
 
-std::array<Weiter, weitere_anzahl> weitere_tabelle(const Werte& w)
+// The values put in as a line writes them: each rounded one with as many
+// digits beyond its shown place as it takes for the numbers printed, worked
+// out, to give the result printed at its place. None where that would take
+// more than four more digits: the line then says it used the unrounded values.
+std::optional<std::vector<Groesse>> aufgehend(const std::vector<Eingabe>& eingaben,
+                                              Zahl (*formel)(const std::vector<mpq_class>&),
+                                              const Groesse& ergebnis)
 {
-    const Weitere z = weitere_groessen(w.loesung().dreieck);
-    const Groesse& an = w.gezeigt(Feld::an);
-    const Groesse& ge = w.gezeigt(Feld::ge);
-    const Groesse& hyp = w.gezeigt(Feld::hyp);
-    const auto e = [&w](const Groesse& g) { return w.eingesetzt(g); };
-    const Groesse p = berechnet(z.p);
-    const Groesse q = berechnet(z.q);
-    return {{
+    const long long stelle =
+        ergebnis.genau ? textstelle(ergebnis.wert.groessenordnung()) : geschrieben_bis(ergebnis);
+    for (long long mehr = 0; mehr <= hoechstens_mehr; ++mehr) {
+        std::vector<Groesse> gesetzt;
+        std::vector<mpq_class> werte;
+        for (const Eingabe& e : eingaben) {
+            gesetzt.push_back(e.gezeigt.genau
+                                  ? e.gezeigt
+                                  : auf_stelle(e.exakt, geschrieben_bis(e.gezeigt) - mehr));
+            werte.push_back(bruch(gesetzt.back().wert));
+        }
+        if (formel(werte).auf_stelle(stelle) == gerundet(bruch(ergebnis.wert), stelle))
+            return gesetzt;
+    }
+    return std::nullopt;
+}
+
+// A further quantity: its theorem, its symbol and term, the values it is
+// worked out from and how, and the numbers put in ("{0}" for the first value).
+struct Weiter {
+    const char16_t* satz;
+    QString symbol;
+    QString term;
+    std::vector<Eingabe> eingaben;
+    Zahl (*formel)(const std::vector<mpq_class>&);
+    const char16_t* muster;
+    Groesse wert;
+
+    [[nodiscard]] Gleichung gleichung(const Werte& w) const
+    {
+        const std::optional<std::vector<Groesse>> gesetzt = aufgehend(eingaben, formel, wert);
+        QString eingesetzt = QString::fromUtf16(muster);
+        bool genau = true;
+        for (std::size_t i = 0; i < eingaben.size(); ++i) {
+            const Groesse& g = gesetzt ? gesetzt->at(i) : eingaben.at(i).gezeigt;
+            genau = genau && g.genau;
+            eingesetzt.replace(u'{' + QString::number(i) + u'}', w.eingesetzt(g));
+        }
+        return {symbol, term, eingesetzt, genau, wert, {}, !gesetzt.has_value()};
+    }
+};
+
+std::vector<Weiter> weitere_tabelle(const Werte& w)
+{
+    const Dreieck& d = w.loesung().dreieck;
+    const Weitere z = weitere_groessen(d);
+    const auto seite = [&w, &d](Feld f) { return Eingabe{d.werte[f], w.gezeigt(f)}; };
+    const Eingabe a = seite(Feld::ge);
+    const Eingabe b = seite(Feld::an);
+    const Eingabe c = seite(Feld::hyp);
+    const Eingabe p{z.p, berechnet(z.p)};
+    const Eingabe q{z.q, berechnet(z.q)};
+    using Werteliste = std::vector<mpq_class>;
+    return {
         {u"Flächeninhalt: ",
-         {u"A"_s,
-          u"½ · a · b"_s,
-          u"½ · "_s + e(ge) + u" · "_s + e(an),
-          alle_genau(w, {Feld::an, Feld::ge}),
-          berechnet(z.flaeche),
-          {}}},
+         u"A"_s,
+         u"½ · a · b"_s,
+         {a, b},
+         [](const Werteliste& x) { return Zahl(mpq_class(1, 2) * x[0] * x[1]); },
+         u"½ · {0} · {1}",
+         berechnet(z.flaeche)},
         {u"Umfang: ",
-         {u"u"_s,
-          u"a + b + c"_s,
-          e(ge) + u" + "_s + e(an) + u" + "_s + e(hyp),
-          alle_genau(w, {Feld::an, Feld::ge, Feld::hyp}),
-          berechnet(z.umfang),
-          {}}},
+         u"u"_s,
+         u"a + b + c"_s,
+         {a, b, c},
+         [](const Werteliste& x) { return Zahl(mpq_class(x[0] + x[1] + x[2])); },
+         u"{0} + {1} + {2}",
+         berechnet(z.umfang)},
         {u"Kathetensatz: a² = c · p, also ",
-         {u"p"_s,
-          u"a² / c"_s,
-          e(ge) + u"² / "_s + e(hyp),
-          alle_genau(w, {Feld::ge, Feld::hyp}),
-          p,
-          {}}},
+         u"p"_s,
+         u"a² / c"_s,
+         {a, c},
+         [](const Werteliste& x) { return Zahl(mpq_class(x[0] * x[0] / x[1])); },
+         u"{0}² / {1}",
+         p.gezeigt},
         {u"Kathetensatz: b² = c · q, also ",
-         {u"q"_s,
-          u"b² / c"_s,
-          e(an) + u"² / "_s + e(hyp),
-          alle_genau(w, {Feld::an, Feld::hyp}),
-          q,
-          {}}},
+         u"q"_s,
+         u"b² / c"_s,
+         {b, c},
+         [](const Werteliste& x) { return Zahl(mpq_class(x[0] * x[0] / x[1])); },
+         u"{0}² / {1}",
+         q.gezeigt},
         {u"Höhensatz: h² = p · q, also ",
-         {u"h"_s,
-          u"√(p · q)"_s,
-          u"√("_s + e(p) + u" · "_s + e(q) + u')',
-          p.genau && q.genau,
-          berechnet(z.h),
-          {}}},
-    }};
+         u"h"_s,
+         u"√(p · q)"_s,
+         {p, q},
+         [](const Werteliste& x) { return Zahl::wurzel(x[0] * x[1]); },
+         u"√({0} · {1})",
+         berechnet(z.h)},
+    };
 }
 
 // The quantities asked for (the fields marked "?") and given, in the order
@@ -200,7 +257,7 @@ QStringList kopf(const Werte& w)
     return {u"Aufgabe: Berechne "_s + aufzaehlung(gesucht)
                 + u" im rechtwinkligen Dreieck ABC mit "_s + aufzaehlung(bekannt) + u'.',
             u"Bezeichnungen: Hypotenuse c, Ankathete b und Gegenkathete a von α"_s,
-            u"Gegeben: "_s + getippt.join(u"; "_s), u"Gesucht: "_s + gesucht.join(u"; "_s)};
+            u"Gegeben: "_s + getippt.join(u"; "_s), u"Gesucht: "_s + gesucht.join(u"; "_s), runden};
 }
 
 void absatz_anfuegen(QList<QStringList>& absaetze, const QStringList& zeilen)
@@ -241,7 +298,10 @@ Rechenweg rechenweg(const Loesung& l, const QLocale& locale)
 
     // Every written value in the results, as the window shows it; its step
     // where it was not given, or given and contradicted.
+    // The results answer "Gesucht" in its order, β last; given values
+    // written anew follow them.
     QStringList ergebnisse{u"Ergebnis:"_s};
+    QStringList neu_berechnet;
     bool geloest = false;
     for (const Schreiben& s : l.schreiben) {
         const Abgleich* const a = l.abgleich(s.feld);
@@ -249,19 +309,25 @@ Rechenweg rechenweg(const Loesung& l, const QLocale& locale)
             r.absaetze << schritt_absatz(w, s.feld);
             geloest = true;
         }
-        ergebnisse << ergebnis(w, benannt(s.feld), w.gezeigt(s.feld), einheit(s.feld));
+    }
+    for (const Feld f : buchreihenfolge) {
+        const bool geschrieben =
+            std::ranges::find(l.schreiben, f, &Schreiben::feld) != l.schreiben.end();
+        if (geschrieben)
+            (l.ist_gegeben(f) ? neu_berechnet : ergebnisse)
+                << ergebnis(w, benannt(f), w.gezeigt(f), einheit(f));
     }
     const Groesse beta = berechnet(l.dreieck.beta);
     r.absaetze << beta_absatz(schreiber, beta);
-    ergebnisse << ergebnis(w, u"Winkel β"_s, beta, u"°"_s);
+    ergebnisse << ergebnis(w, u"Winkel β"_s, beta, u"°"_s) << neu_berechnet;
     if (geloest)
         r.absaetze << schlussprobe(w);
 
     QStringList weitere{u"Weitere Größen:"_s};
     QStringList weitere_ergebnisse;
     for (const Weiter& x : weitere_tabelle(w)) {
-        weitere << QString::fromUtf16(x.satz) + schreiber.zeile(x.gleichung);
-        weitere_ergebnisse << ergebnis(w, x.gleichung.symbol, x.gleichung.wert, {});
+        weitere << QString::fromUtf16(x.satz) + schreiber.zeile(x.gleichung(w));
+        weitere_ergebnisse << ergebnis(w, x.symbol, x.wert, {});
     }
     r.absaetze << weitere;
     r.absaetze << ergebnisse

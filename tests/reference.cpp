@@ -8,6 +8,7 @@
 #include <mpfr.h>
 
 #include <QLocale>
+#include <QRegularExpression>
 #include <QStringList>
 
 #include <gmpxx.h>
@@ -469,6 +470,141 @@ std::optional<QString> falsches_ergebnis(const core::Rechenweg& r, const Werte& 
             // A rounded value to the text's one place for its size.
             if (!genau && p.place != core::textstelle(groessenordnung(p.number)))
                 return item;
+        }
+    }
+    return std::nullopt;
+}
+
+namespace {
+
+// The numbers put in, as the worksheet prints them in the C locale: sums,
+// products and quotients of numbers (grouped by narrow spaces, or digits
+// times a power of ten), squares, square roots and "½".
+class Ausdruck {
+public:
+    explicit Ausdruck(QString text)
+        : m_text(std::move(text).remove(QChar(0x202F)))
+    {
+    }
+
+    [[nodiscard]] std::optional<Big> wert()
+    {
+        Big x = summe();
+        return m_ok && m_at == m_text.size() ? std::optional(x) : std::nullopt;
+    }
+
+private:
+    bool weiter(QStringView zeichen)
+    {
+        if (!QStringView(m_text).mid(m_at).startsWith(zeichen))
+            return false;
+        m_at += zeichen.size();
+        return true;
+    }
+
+    Big summe()
+    {
+        Big x = produkt();
+        while (weiter(u" + "))
+            x = x + produkt();
+        return x;
+    }
+
+    Big produkt()
+    {
+        Big x = potenz();
+        for (;;) {
+            if (weiter(u" · "))
+                x = x * potenz();
+            else if (weiter(u" / "))
+                x = x / potenz();
+            else
+                return x;
+        }
+    }
+
+    Big potenz()
+    {
+        Big x = faktor();
+        return weiter(u"²") ? square(x) : x;
+    }
+
+    Big faktor()
+    {
+        if (weiter(u"½"))
+            return {0.5};
+        if (weiter(u"√(")) {
+            Big x = sqrt(summe());
+            m_ok = m_ok && weiter(u")");
+            return x;
+        }
+        if (weiter(u"(")) {
+            Big x = summe();
+            m_ok = m_ok && weiter(u")");
+            return x;
+        }
+        const qsizetype von = m_at;
+        while (m_at < m_text.size() && (m_text.at(m_at).isDigit() || m_text.at(m_at) == u'.'))
+            ++m_at;
+        m_ok = m_ok && m_at > von;
+        std::string zahl = m_text.mid(von, m_at - von).toStdString();
+        // A power of ten: " · 10" and a superscript exponent.
+        if (QStringView(m_text).mid(m_at).startsWith(u" · 10")
+            && QStringView(m_text).mid(m_at + 5, 1).indexOf(QRegularExpression(u"[⁻⁰¹²³⁴⁵⁶⁷⁸⁹]"_s))
+                   == 0) {
+            m_at += 5;
+            std::string exponent;
+            for (; m_at < m_text.size(); ++m_at) {
+                constexpr std::u16string_view hoch = u"⁰¹²³⁴⁵⁶⁷⁸⁹";
+                const char16_t c = m_text.at(m_at).unicode();
+                if (c == u'⁻')
+                    exponent += '-';
+                else if (hoch.find(c) != std::u16string_view::npos)
+                    exponent += static_cast<char>('0' + hoch.find(c));
+                else
+                    break;
+            }
+            zahl += "e" + exponent;
+        }
+        return Big::decimal(zahl.empty() ? "0" : zahl);
+    }
+
+    QString m_text;
+    qsizetype m_at = 0;
+    bool m_ok = true;
+};
+
+} // namespace
+
+std::optional<QString> geht_nicht_auf(const core::Rechenweg& r)
+{
+    const QString ungerundet = u" (mit den ungerundeten Werten gerechnet)"_s;
+    static const QRegularExpression relation(u" [=≈] "_s);
+    for (const QStringList& absatz : r.absaetze) {
+        if (absatz.front() != u"Weitere Größen:")
+            continue;
+        for (const QString& zeile : absatz.mid(1)) {
+            if (zeile.endsWith(ungerundet))
+                continue;
+            const QStringList teile = zeile.split(relation);
+            if (teile.size() < 3)
+                return zeile;
+            const std::optional<Big> eingesetzt = Ausdruck(teile.at(teile.size() - 2)).wert();
+            const Printed p = printed(teile.back().trimmed().remove(QChar(0x202F)));
+            if (!eingesetzt)
+                return zeile;
+            const Skaliert s = skaliert(*eingesetzt, p.place);
+            Big fehler = s.gerundet * powerOfTen(p.place) - Big::decimal(p.number);
+            mpfr_abs(fehler.mutableGet(), fehler.get(), MPFR_RNDN);
+            const Big viertelEinheit = powerOfTen(p.place) * Big(0.25);
+            if (!s.zu_nah && mpfr_cmp(fehler.get(), viertelEinheit.get()) >= 0) {
+                constexpr std::size_t ziffern = 24;
+                const Wert t = eingesetzt->text();
+                const std::size_t e = t.find('e');
+                return zeile + u" (nachgerechnet: "_s
+                       + QString::fromStdString(t.substr(0, std::min(e, ziffern)) + t.substr(e))
+                       + u')';
+            }
         }
     }
     return std::nullopt;

@@ -57,6 +57,13 @@ struct Werte {
 [[nodiscard]] std::optional<QString> falsches_ergebnis(const core::Rechenweg& r,
                                                        const Werte& exact);
 
+// Each line of the further quantities ("u = a + b + c ≈ 2.8868 + 5 + 5.7735 ≈
+// 13.6603"), of a worked solution written in the C locale, retyped as a
+// pupil types it: the numbers put in, worked out in 4096 bits, must give the
+// printed value to its last digit. The first line that does not, unless it
+// says it was worked out from the unrounded values; nothing where all do.
+[[nodiscard]] std::optional<QString> geht_nicht_auf(const core::Rechenweg& r);
+
 // Whether a value lies beyond the double range, so that a report is due.
 [[nodiscard]] bool ausserhalb(const Wert& exakt);
 

@@ -170,6 +170,9 @@ void TestProperties::randomTrianglesThroughEveryCase()
             const std::optional<QString> falsch =
                 reference::falsches_ergebnis(core::rechenweg(*l, QLocale::c()), exact);
             QVERIFY2(!falsch, qPrintable(where + u": "_s + falsch.value_or(QString())));
+            const std::optional<QString> offen =
+                reference::geht_nicht_auf(core::rechenweg(*l, QLocale::c()));
+            QVERIFY2(!offen, qPrintable(where + u": "_s + offen.value_or(QString())));
             ++checked;
         }
     }

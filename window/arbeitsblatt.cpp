@@ -34,14 +34,23 @@ QString png_daten(const QImage& bild)
     return u"data:image/png;base64,"_s + QString::fromLatin1(png.toBase64());
 }
 
+// Text for HTML, where a line never breaks beside "=" or "≈": a letter and
+// its value ("c = 8", "h ≈ 2,0000") stay on one line.
+QString html_text(const QString& text)
+{
+    return text.toHtmlEscaped()
+        .replace(u" = "_s, u"&nbsp;=&nbsp;"_s)
+        .replace(u" ≈ "_s, u"&nbsp;≈&nbsp;"_s);
+}
+
 // A line's label in bold ("Gegeben:", "Kathetensatz:").
 QString zeile_html(const QString& zeile)
 {
     static const QRegularExpression marke(u"^([^:=≈]{1,40}:)(.*)$"_s);
     const QRegularExpressionMatch m = marke.match(zeile);
     if (m.hasMatch())
-        return u"<b>"_s + m.captured(1).toHtmlEscaped() + u"</b>"_s + m.captured(2).toHtmlEscaped();
-    return zeile.toHtmlEscaped();
+        return u"<b>"_s + html_text(m.captured(1)) + u"</b>"_s + html_text(m.captured(2));
+    return html_text(zeile);
 }
 
 // A step's paragraph opens with its heading: a line alone ("Ergebnis:"), or
@@ -56,7 +65,7 @@ QString absatz(const QStringList& zeilen, bool aufgabe, bool ergebnis)
         aufgabe ? QString()
                 : u"<h2 style=\"font-family: sans-serif; font-size: 11pt; margin-top: 0; "
                   "margin-bottom: 0\">"_s
-                      + zeilen.front().toHtmlEscaped() + u"</h2>\n"_s;
+                      + html_text(zeilen.front()) + u"</h2>\n"_s;
     const QString text = titel + u"<p>"_s + html.join(u"<br>\n"_s) + u"</p>\n"_s;
     return ergebnis ? u"<div style=\"page-break-inside: avoid\">\n"_s + text + u"</div>\n"_s : text;
 }
