@@ -21,11 +21,9 @@ namespace {
 
 const QString ungerundet = QStringLiteral(" (mit den ungerundeten Werten gerechnet)");
 // The sheet's rounding rule, stated once.
-const QString runden = QStringLiteral(
-    "Runden: Jedes Ergebnis ist aus den genauen Werten berechnet und nur einmal gerundet, auf "
-    "vier Stellen nach dem Komma, dabei auf mindestens vier und höchstens acht gültige "
-    "Ziffern. Eingesetzte Zwischenwerte haben so viele Stellen, dass jede Zeile mit den "
-    "gedruckten Zahlen nachgerechnet werden kann.");
+const QString runden =
+    QStringLiteral("Runden: Ergebnisse aus den genauen Werten, auf 4 Nachkommastellen (4 bis 8 "
+                   "gültige Ziffern); jede Zeile stimmt nachgerechnet.");
 
 // "Symbol = Term REL numbers put in REL value": each relation is "=" only
 // where both its sides are equal. The value always comes from the exact

@@ -589,6 +589,14 @@ void TestCommands::rechenwegForWorksheets()
     QCOMPARE(sketch.width(), 2 * found.captured(2).toInt());
     // Drawn as the window's diagram is: the triangle in red on white.
     QCOMPARE(sketch.pixelColor(0, 0), QColor(Qt::white));
+
+    // A paragraph that opens with a sentence has no heading: its label is bold.
+    cmd_neu().click();
+    enter({"?", "4", "3", "5.4"});
+    cmd_rechnen().click();
+    QTest::keyClick(&window(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    const QString widerspruch = QGuiApplication::clipboard()->mimeData()->html();
+    QVERIFY(widerspruch.contains(u"<p><b>Die Angaben passen nicht zusammen:</b>"_s));
 }
 
 // Over every shape a triangle can take and numbers of every length: no label

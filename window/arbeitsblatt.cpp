@@ -55,17 +55,20 @@ QString zeile_html(const QString& zeile)
 
 // A step's paragraph opens with its heading: a line alone ("Ergebnis:"), or
 // the ratio or theorem the step uses, for screen readers and the word
-// processor's outline. The task's paragraph has none: the sheet's title heads it.
+// processor's outline. The task's paragraph has none (the sheet's title
+// heads it), nor one that opens with a sentence ("Die Angaben passen nicht
+// zusammen: …, aber b = 4.").
 QString absatz(const QStringList& zeilen, bool aufgabe, bool ergebnis)
 {
+    const bool kopf = !aufgabe && !zeilen.front().endsWith(u'.');
     QStringList html;
-    for (const QString& zeile : zeilen.mid(aufgabe ? 0 : 1))
+    for (const QString& zeile : zeilen.mid(kopf ? 1 : 0))
         html << zeile_html(zeile);
     const QString titel =
-        aufgabe ? QString()
-                : u"<h2 style=\"font-family: sans-serif; font-size: 11pt; margin-top: 0; "
-                  "margin-bottom: 0\">"_s
-                      + html_text(zeilen.front()) + u"</h2>\n"_s;
+        !kopf ? QString()
+              : u"<h2 style=\"font-family: sans-serif; font-size: 11pt; margin-top: 0; "
+                "margin-bottom: 0\">"_s
+                    + html_text(zeilen.front()) + u"</h2>\n"_s;
     const QString text = titel + u"<p>"_s + html.join(u"<br>\n"_s) + u"</p>\n"_s;
     return ergebnis ? u"<div style=\"page-break-inside: avoid\">\n"_s + text + u"</div>\n"_s : text;
 }
