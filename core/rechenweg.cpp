@@ -134,7 +134,8 @@ std::optional<std::vector<Groesse>> aufgehend(const std::vector<Eingabe>& eingab
         std::vector<Groesse> gesetzt;
         std::vector<mpq_class> werte;
         for (const Eingabe& e : eingaben) {
-            gesetzt.push_back(e.gezeigt.genau
+            // As shown, the value is already rounded to its place.
+            gesetzt.push_back(e.gezeigt.genau || mehr == 0
                                   ? e.gezeigt
                                   : auf_stelle(e.exakt, geschrieben_bis(e.gezeigt) - mehr));
             werte.push_back(bruch(gesetzt.back().wert));
