@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QImage>
+#include <QLineF>
 #include <QLocale>
 #include <QMessageBox>
 #include <QMimeData>
@@ -27,6 +28,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -601,7 +603,10 @@ void TestCommands::rechenwegForWorksheets()
 
 // Over every shape a triangle can take and numbers of every length: no label
 // touches a line (no red pixel in its box), another label, or the edge, and
-// each side's and angle's value stands in the sketch or in its legend.
+// each side's and angle's value stands in the sketch or in its legend. As a
+// book draws it: each angle's name inside its arc, both arcs short of the
+// altitude's right angle, h, p and q named in the picture, and a shape drawn
+// other than it is captioned so.
 void TestCommands::sketchLabelsTouchNothing_data()
 {
     QTest::addColumn<QString>("side");
@@ -642,6 +647,36 @@ void TestCommands::sketchLabelsTouchNothing()
                 }
             }
         }
+        const QString wo = u"α = "_s + QString::fromLatin1(alpha);
+        for (const QString& name : {u"h"_s, u"p"_s, u"q"_s})
+            QVERIFY2(geschrieben.contains(name), qPrintable(name + u" at "_s + wo));
+        const QPointF hoch = (plan.c - plan.fusspunkt) / QLineF(plan.c, plan.fusspunkt).length();
+        const double s = plan.fussquadrat;
+        const QPointF fuss = plan.fusspunkt;
+        const QPointF zu = plan.fuss_richtung;
+        for (const auto& [bogen, name] : {std::pair{plan.alpha, u"α"_s}, {plan.beta, u"β"_s}}) {
+            const auto text =
+                std::ranges::find_if(plan.texte, [&name](const assets::Skizzentext& t) {
+                    return t.text.startsWith(name);
+                });
+            QVERIFY2(text != plan.texte.end(), qPrintable(name + u" at "_s + wo));
+            const QRectF box = text->rahmen;
+            for (const QPointF ecke :
+                 {box.topLeft(), box.topRight(), box.bottomLeft(), box.bottomRight()})
+                QVERIFY2(QLineF(bogen.mitte, ecke).length() < bogen.radius,
+                         qPrintable(name + u" at "_s + wo));
+            for (const QPointF ecke :
+                 {fuss, fuss + zu * s, fuss + (zu + hoch) * s, fuss + hoch * s})
+                QVERIFY2(QLineF(bogen.mitte, ecke).length() > bogen.radius,
+                         qPrintable(name + u" at "_s + wo));
+        }
+        const double wahr = r.masse[core::Feld::an] / r.masse[core::Feld::ge];
+        const double gezeichnet = (plan.a.x() - plan.c.x()) / (plan.c.y() - plan.b.y());
+        QVERIFY2(std::max(gezeichnet, 1 / gezeichnet) <= assets::laengstes_verhaeltnis + 1e-9,
+                 qPrintable(wo));
+        QCOMPARE(geschrieben.contains(u"Skizze nicht maßstabsgetreu"_s),
+                 !(std::abs(gezeichnet / wahr - 1) < 1e-9));
+
         // A label whole, or a legend line wrapped into lines that keep every character.
         const QString alles = geschrieben.join(QString());
         QStringList labels(r.beschriftung.begin(), r.beschriftung.end());

@@ -76,7 +76,8 @@ QString absatz(const QStringList& zeilen, bool aufgabe, bool ergebnis)
 QString bild_html(const core::Rechenweg& rechenweg)
 {
     using core::Feld;
-    const QImage bild = assets::skizze_zeichnen(arbeitsblatt_skizze(rechenweg));
+    const assets::Skizzenplan plan = arbeitsblatt_skizze(rechenweg);
+    const QImage bild = assets::skizze_zeichnen(plan);
     const QSize groesse = bild.deviceIndependentSize().toSize();
     const QString alt =
         u"Skizze: rechtwinkliges Dreieck ABC, rechter Winkel bei C; "_s
@@ -84,7 +85,8 @@ QString bild_html(const core::Rechenweg& rechenweg)
                       rechenweg.beschriftung[Feld::hyp], rechenweg.beschriftung[Feld::winkel],
                       rechenweg.beta}
               .join(u", "_s)
-        + u"; die Höhe h auf c teilt c in p und q."_s;
+        + u"; die Höhe h auf c teilt c in p und q."_s
+        + (plan.massstabsgetreu ? QString() : u" Skizze nicht maßstabsgetreu."_s);
     return u"<p><img src=\""_s + png_daten(bild)
            + u"\" width=\"%1\" height=\"%2\" alt=\""_s.arg(groesse.width()).arg(groesse.height())
            + alt.toHtmlEscaped() + u"\"></p>\n"_s;

@@ -12,7 +12,7 @@
 #include <QString>
 
 // A worksheet: room for name and date, the exercise with what is given and
-// sought, the sketch to scale as an embedded PNG, then the steps as
+// sought, the sketch as an embedded PNG, then the steps as
 // paragraphs, each line's label (or a paragraph's ratio) in bold, and the
 // results, kept on one page.
 [[nodiscard]] QString arbeitsblatt_html(const core::Rechenweg& rechenweg);

@@ -10,33 +10,60 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <functional>
 #include <initializer_list>
+#include <limits>
 #include <numbers>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
 namespace assets {
 namespace {
 
-constexpr double rand_links = 44;
-constexpr double rand_rechts = 44;
-constexpr double rand_oben = 26;
+constexpr double rand_oben = 30;
+constexpr double rand_rechts = 22;
 constexpr double rand_unten = 34;
-constexpr double luft = 2; // between a text and any line
+constexpr double luft = 2;    // between a text and any line
+constexpr double abstand = 4; // a label's distance from its point or line
 constexpr double legendenzeile = 15;
 constexpr int seitenpixel = 11; // the sides' and the legend's texts
 constexpr int winkelpixel = 12; // the angles' and the vertices' names
+constexpr double masslinie = 7; // p's and q's marks: their distance from c
+constexpr double strich = 3;    // and their ticks' half length
 
 double laenge(QPointF v) { return std::hypot(v.x(), v.y()); }
 QPointF einheit(QPointF v) { return v / laenge(v); }
+double kreuz(QPointF u, QPointF v) { return u.x() * v.y() - u.y() * v.x(); }
 
-// Where a text may stand: the point of its box at `punkt` is the one at
-// (rx, ry) of its width and height (0, 0 its top left, 1, 1 its bottom right).
-struct Anker {
-    QPointF punkt;
-    double rx, ry;
-    bool senkrecht = false;
-};
+QSizeF textgroesse(const QString& text, int pixel)
+{
+    const QFontMetricsF fm(schrift(pixel));
+    return {fm.horizontalAdvance(text), fm.ascent() + fm.descent()};
+}
+
+// A text in a line's box: its baseline under the box's top by the font's ascent.
+Skizzentext in_zeile(const QString& text, int pixel, const QRectF& rahmen)
+{
+    return {text, rahmen, pixel,
+            rahmen.topLeft() + QPointF(0, QFontMetricsF(schrift(pixel)).ascent())};
+}
+
+// The ink of a text and a pixel around it, from its baseline's start: what
+// must fit inside an angle's arc.
+QRectF tinte(const QString& text, int pixel)
+{
+    return QFontMetricsF(schrift(pixel)).tightBoundingRect(text).adjusted(-1, -1, 1, 1);
+}
+
+// The box of `groesse` beside a line at `punkt`, on the side of the unit
+// normal `n`, its nearest point `weg` away from the line.
+QRectF neben(QPointF punkt, QPointF n, double weg, QSizeF groesse)
+{
+    const double halb =
+        (std::abs(n.x()) * groesse.width() + std::abs(n.y()) * groesse.height()) / 2;
+    return {punkt + n * (weg + halb) - QPointF(groesse.width() / 2, groesse.height() / 2), groesse};
+}
 
 bool kreuzt(const QRectF& r, const QLineF& l)
 {
@@ -51,6 +78,47 @@ bool kreuzt(const QRectF& r, const QLineF& l)
     });
 }
 
+// An angle's name inside its arc: where the box stands, and the arc's
+// radius that holds it.
+struct ImBogen {
+    QRectF rahmen;
+    double radius = std::numeric_limits<double>::infinity();
+};
+
+// The smallest arc about `ecke` between the unit directions `e1` and `e2`
+// (an acute angle) that holds a box of `groesse` clear of both sides.
+ImBogen im_winkel(QPointF ecke, QPointF e1, QPointF e2, QSizeF groesse)
+{
+    constexpr double frei = luft + 1;
+    const double seite = kreuz(e1, e2) > 0 ? 1 : -1;
+    const auto drin = [&](QPointF q) {
+        return seite * kreuz(e1, q - ecke) >= frei && -seite * kreuz(e2, q - ecke) >= frei;
+    };
+    ImBogen bester;
+    constexpr int richtungen = 12;
+    for (int i = 1; i < richtungen; ++i) {
+        const QPointF richtung = einheit(e1 * (richtungen - i) + e2 * i);
+        for (double d = 1; d < 1000; d += 0.5) {
+            const QRectF r(ecke + richtung * d - QPointF(groesse.width(), groesse.height()) / 2,
+                           groesse);
+            const std::array<QPointF, 4> punkte{r.topLeft(), r.topRight(), r.bottomLeft(),
+                                                r.bottomRight()};
+            if (std::ranges::all_of(punkte, drin)) {
+                double weitester = 0;
+                for (const QPointF& q : punkte)
+                    weitester = std::max(weitester, laenge(q - ecke));
+                if (weitester + frei < bester.radius)
+                    bester = {r, weitester + frei};
+                break;
+            }
+        }
+    }
+    return bester;
+}
+
+// Where a text may stand: the box it takes there, given its size.
+using Ort = std::function<QRectF(QSizeF)>;
+
 class Planer {
 public:
     Planer(Skizzenplan& plan, QRectF bild)
@@ -61,14 +129,16 @@ public:
 
     // The first free place for the whole text, else for its short form, which
     // sends the whole text to the legend; with no room at all, only the legend.
+    // A place is the box the text would take there.
     void setzen(const QString& voll, const QString& kurz, int pixel,
-                std::initializer_list<Anker> anker, const QString& legende)
+                std::initializer_list<Ort> orte, const QString& legende)
     {
         for (const QString& text : {voll, kurz}) {
-            for (const Anker& a : anker) {
-                if (text.isEmpty())
-                    break;
-                if (versuchen(text, pixel, a)) {
+            if (text.isEmpty())
+                break;
+            const QSizeF groesse = textgroesse(text, pixel);
+            for (const Ort& ort : orte) {
+                if (versuchen(text, pixel, ort(groesse))) {
                     if (text != voll && !legende.isEmpty())
                         m_plan.legende << legende;
                     return;
@@ -79,15 +149,25 @@ public:
             m_plan.legende << legende;
     }
 
-private:
-    bool versuchen(const QString& text, int pixel, const Anker& a)
+    bool versuchen(const QString& text, int pixel, const QRectF& rahmen)
     {
-        const QFontMetricsF fm(schrift(pixel));
-        QSizeF groesse(fm.horizontalAdvance(text), fm.ascent() + fm.descent());
-        if (a.senkrecht)
-            groesse.transpose();
-        const QRectF rahmen(a.punkt - QPointF(a.rx * groesse.width(), a.ry * groesse.height()),
-                            groesse);
+        const bool frei = ist_frei(rahmen);
+        if (frei)
+            m_plan.texte.push_back(in_zeile(text, pixel, rahmen));
+        return frei;
+    }
+
+    bool versuchen(const Skizzentext& text)
+    {
+        const bool frei = ist_frei(text.rahmen);
+        if (frei)
+            m_plan.texte.push_back(text);
+        return frei;
+    }
+
+private:
+    [[nodiscard]] bool ist_frei(const QRectF& rahmen) const
+    {
         const QRectF mit_luft = rahmen.adjusted(-luft, -luft, luft, luft);
         const bool frei = m_bild.contains(rahmen)
                           && std::ranges::none_of(
@@ -95,8 +175,6 @@ private:
                           && std::ranges::none_of(m_plan.texte, [&](const Skizzentext& t) {
                                  return t.rahmen.intersects(mit_luft);
                              });
-        if (frei)
-            m_plan.texte.push_back({text, rahmen, pixel, a.senkrecht});
         return frei;
     }
 
@@ -104,14 +182,13 @@ private:
     QRectF m_bild;
 };
 
-// An arc about `mitte` from `von` degrees through `bogen` degrees,
-// anticlockwise as QPainter counts, as chords.
-void sehnen(std::vector<QLineF>& linien, QPointF mitte, double radius, double von, double bogen)
+// An arc about `mitte` as chords.
+void sehnen(std::vector<QLineF>& linien, const Skizzenbogen& b)
 {
-    constexpr int teile = 12;
+    constexpr int teile = 24;
     const auto punkt = [&](int i) {
-        const double grad = (von + bogen * i / teile) * std::numbers::pi / 180;
-        return mitte + radius * QPointF(std::cos(grad), -std::sin(grad));
+        const double grad = (b.von + b.bogen * i / teile) * std::numbers::pi / 180;
+        return b.mitte + b.radius * QPointF(std::cos(grad), -std::sin(grad));
     };
     for (int i = 0; i < teile; ++i)
         linien.emplace_back(punkt(i), punkt(i + 1));
@@ -125,42 +202,109 @@ void quadrat(std::vector<QLineF>& linien, QPointF ecke, QPointF x, QPointF y, do
         linien.emplace_back(p.at(i), p.at((i + 1) % p.size()));
 }
 
-// The small right angle's side at the altitude's foot.
-double fussquadrat(const Skizzenplan& p)
-{
-    constexpr double groesstes = 7;
-    return std::min({groesstes, laenge(p.c - p.fusspunkt) / 3, laenge(p.a - p.fusspunkt) / 3,
-                     laenge(p.b - p.fusspunkt) / 3});
-}
-
 double eckquadrat(const Skizzenplan& p)
 {
     constexpr double groesstes = 10;
     return std::min({groesstes, laenge(p.a - p.c) / 3, laenge(p.b - p.c) / 3});
 }
 
-// The triangle to scale within the room the labels leave: a leg far shorter
-// than the other keeps a few pixels, so that the triangle can still be seen.
+// The side a's label stands left of a, upright: the picture's left margin
+// makes room for it, unless it is too long, when a's letter stands alone.
+double rand_links(const Skizze& skizze)
+{
+    constexpr double schmalster = 26;
+    constexpr double breitester = 150;
+    const double noetig = textgroesse(skizze.gegenkathete, seitenpixel).width() + 2 * abstand;
+    return noetig <= breitester ? std::max(schmalster, noetig) : schmalster;
+}
+
+// The triangle to scale within the room the labels leave, or, where one leg
+// is more than `laengstes_verhaeltnis` times the other, at that ratio.
 void ecken(Skizzenplan& p, const Skizze& skizze, int breite, int hoehe)
 {
-    constexpr double kuerzeste = 12;
-    constexpr double groesster_bogen = 22;
-    constexpr double neben_der_ecke = 10;
-    const double raum_x = breite - rand_links - rand_rechts;
+    double verhaeltnis = skizze.an / skizze.ge;
+    p.massstabsgetreu =
+        verhaeltnis >= 1 / laengstes_verhaeltnis && verhaeltnis <= laengstes_verhaeltnis;
+    if (!p.massstabsgetreu)
+        verhaeltnis = skizze.an >= skizze.ge ? laengstes_verhaeltnis : 1 / laengstes_verhaeltnis;
+    const double links = rand_links(skizze);
+    const double raum_x = breite - links - rand_rechts;
     const double raum_y = hoehe - rand_oben - rand_unten;
-    const double massstab = std::min(raum_x / skizze.an, raum_y / skizze.ge);
-    const double an = std::clamp(skizze.an * massstab, kuerzeste, raum_x);
-    const double ge = std::clamp(skizze.ge * massstab, kuerzeste, raum_y);
-    p.c = QPointF(rand_links, rand_oben + ge);
+    const double ge = std::min(raum_x / verhaeltnis, raum_y);
+    const double an = ge * verhaeltnis;
+    p.c = QPointF(links, rand_oben + ge);
     p.a = p.c + QPointF(an, 0);
     p.b = p.c - QPointF(0, ge);
-    p.winkel = std::atan2(ge, an) * 180 / std::numbers::pi;
     const QPointF ab = p.a - p.b;
     const double t = QPointF::dotProduct(p.c - p.b, ab) / QPointF::dotProduct(ab, ab);
     p.fusspunkt = p.b + t * ab;
-    p.bogen_alpha = std::min({groesster_bogen, an / 2, ge / 2 + neben_der_ecke});
-    p.bogen_beta = std::min({groesster_bogen, ge / 2, an / 2 + neben_der_ecke});
+    // The foot's right angle toward the longer part of c, where the arcs leave room.
+    constexpr double groesstes = 7;
+    const double nach_a = laenge(p.a - p.fusspunkt);
+    const double nach_b = laenge(p.b - p.fusspunkt);
+    p.fuss_richtung = einheit(nach_a >= nach_b ? p.a - p.b : p.b - p.a);
+    p.fussquadrat =
+        std::min({groesstes, laenge(p.c - p.fusspunkt) / 3, std::max(nach_a, nach_b) / 3});
     p.groesse = QSizeF(breite, std::ceil(rand_oben + ge + rand_unten));
+}
+
+// Each angle's arc, as small as holds its name and value inside, else its
+// name alone, and never reaching the altitude, its foot's right angle or C's.
+// Returns the texts to stand inside the arcs.
+std::vector<Skizzentext> boegen(Skizzenplan& p, const Skizze& s)
+{
+    constexpr double kleinster = 16;
+    const double zu_a = laenge(p.a - p.fusspunkt);
+    const double zu_b = laenge(p.b - p.fusspunkt);
+    const bool quadrat_zu_a = QPointF::dotProduct(p.fuss_richtung, p.a - p.b) > 0;
+    // An arc over half its leg would read as a second triangle.
+    const double platz_a =
+        std::min(zu_a - (quadrat_zu_a ? p.fussquadrat : 0) - luft - 1, laenge(p.a - p.c) / 2);
+    const double platz_b =
+        std::min(zu_b - (quadrat_zu_a ? 0 : p.fussquadrat) - luft - 1, laenge(p.b - p.c) / 2);
+    std::vector<Skizzentext> texte;
+    const auto setzen = [&](Skizzenbogen& bogen, QPointF ecke, QPointF e1, QPointF e2, double platz,
+                            const QString& voll, const QString& kurz) {
+        for (const QString& text : {voll, kurz}) {
+            const QRectF ink = tinte(text, winkelpixel);
+            const ImBogen im = im_winkel(ecke, e1, e2, ink.size());
+            if (im.radius <= platz) {
+                bogen.radius = std::max(im.radius, std::min(kleinster, platz));
+                texte.push_back(
+                    {text, im.rahmen, winkelpixel, im.rahmen.topLeft() - ink.topLeft()});
+                if (text != voll)
+                    p.legende << voll;
+                return;
+            }
+        }
+        bogen.radius = std::min(kleinster, platz);
+        p.legende << voll;
+    };
+    const double winkel = std::atan2(p.c.y() - p.b.y(), p.a.x() - p.c.x()) * 180 / std::numbers::pi;
+    p.alpha = {p.a, 0, 180 - winkel, winkel};
+    p.beta = {p.b, 0, 270, 90 - winkel};
+    setzen(p.alpha, p.a, {-1, 0}, einheit(p.b - p.a), platz_a, s.alpha, u"α"_s);
+    setzen(p.beta, p.b, {0, 1}, einheit(p.a - p.b), platz_b, s.beta, u"β"_s);
+    return texte;
+}
+
+// The outward normal of c, away from C.
+QPointF aussen(const Skizzenplan& p)
+{
+    const QPointF ab = einheit(p.a - p.b);
+    return {ab.y(), -ab.x()};
+}
+
+// Beside c, outside: a line from B to A with ticks at B, the foot and A, its
+// two parts p and q.
+void masslinien(Skizzenplan& p)
+{
+    const QPointF n = aussen(p);
+    const QPointF weg = n * masslinie;
+    p.masslinien = {{p.b + weg, p.fusspunkt + weg}, {p.fusspunkt + weg, p.a + weg}};
+    for (const QPointF& punkt : {p.b, p.fusspunkt, p.a})
+        p.masslinien.emplace_back(punkt + n * (masslinie - strich),
+                                  punkt + n * (masslinie + strich));
 }
 
 void linien(Skizzenplan& p)
@@ -168,71 +312,63 @@ void linien(Skizzenplan& p)
     auto& l = p.linien;
     l = {{p.b, p.c}, {p.c, p.a}, {p.a, p.b}, {p.c, p.fusspunkt}};
     quadrat(l, p.c, {1, 0}, {0, -1}, eckquadrat(p));
-    quadrat(l, p.fusspunkt, einheit(p.a - p.b), einheit(p.c - p.fusspunkt), fussquadrat(p));
-    sehnen(l, p.a, p.bogen_alpha, 180 - p.winkel, p.winkel);
-    sehnen(l, p.b, p.bogen_beta, 270, 90 - p.winkel);
+    quadrat(l, p.fusspunkt, p.fuss_richtung, einheit(p.c - p.fusspunkt), p.fussquadrat);
+    sehnen(l, p.alpha);
+    sehnen(l, p.beta);
+    l.insert(l.end(), p.masslinien.begin(), p.masslinien.end());
 }
 
-// The labels, the most needed first: the vertices, the sides, the angles,
-// then h, p and q. Each tries its places in the order a book would use.
-void texte(Skizzenplan& p, const Skizze& s)
+// The labels, the most needed first: the vertices, the angles in their arcs,
+// the sides, then h, p and q. Each tries its places in the order a book would
+// use.
+void texte(Skizzenplan& p, const Skizze& s, const std::vector<Skizzentext>& in_boegen)
 {
     Planer planer(p, QRectF(QPointF(0, 0), p.groesse));
-    constexpr double d = 4; // a label's distance from its point
+    const auto bei = [](QPointF punkt, double rx, double ry) -> Ort {
+        return
+            [=](QSizeF g) { return QRectF(punkt - QPointF(rx * g.width(), ry * g.height()), g); };
+    };
+    const auto an_linie = [](QPointF punkt, QPointF n, double weg) -> Ort {
+        return [=](QSizeF g) { return neben(punkt, n, weg, g); };
+    };
+    constexpr double d = abstand;
     planer.setzen(u"C"_s, {}, winkelpixel,
-                  {{p.c + QPointF(-d, d), 1, 0}, {p.c + QPointF(-d, 0), 1, 0.5}}, {});
+                  {bei(p.c + QPointF(-d, d), 1, 0), bei(p.c + QPointF(-d, 0), 1, 0.5)}, {});
     planer.setzen(u"A"_s, {}, winkelpixel,
-                  {{p.a + QPointF(d, d), 0, 0}, {p.a + QPointF(d, 0), 0, 0.5}}, {});
+                  {bei(p.a + QPointF(d, d), 0, 0), bei(p.a + QPointF(d, 0), 0, 0.5)}, {});
     planer.setzen(u"B"_s, {}, winkelpixel,
-                  {{p.b + QPointF(-d, 0), 1, 0.5}, {p.b + QPointF(0, -d), 0.5, 1}}, {});
+                  {bei(p.b + QPointF(-d, 0), 1, 0.5), bei(p.b + QPointF(0, -d), 0.5, 1)}, {});
+    for (const Skizzentext& t : in_boegen)
+        planer.versuchen(t);
 
-    const QPointF mitte_b = (p.c + p.a) / 2;
-    planer.setzen(s.ankathete, u"b"_s, seitenpixel,
-                  {{mitte_b + QPointF(0, d), 0.5, 0}, {p.c + QPointF(d + 8, d), 0, 0}},
+    planer.setzen(s.ankathete, u"b"_s, seitenpixel, {bei((p.c + p.a) / 2 + QPointF(0, d), 0.5, 0)},
                   s.ankathete);
-    const QPointF mitte_a = (p.c + p.b) / 2;
     planer.setzen(s.gegenkathete, u"a"_s, seitenpixel,
-                  {{mitte_a + QPointF(-d, 0), 1, 0.5, true}, {mitte_a + QPointF(-d, 0), 1, 0.5}},
-                  s.gegenkathete);
-    // Above the hypotenuse, outside the triangle: there a box's lower left
-    // corner is its nearest point to the line.
-    const QPointF aussen = einheit(QPointF((p.a - p.b).y(), -(p.a - p.b).x())) * d;
-    const auto auf_c = [&p](double t) { return p.b + t * (p.a - p.b); };
-    planer.setzen(s.hypotenuse, u"c"_s, seitenpixel,
-                  {{auf_c(0.5) + aussen, 0, 1},
-                   {auf_c(0.65) + aussen, 0, 1},
-                   {auf_c(0.35) + aussen, 0, 1},
-                   {auf_c(0.8) + aussen, 0, 1}},
-                  s.hypotenuse);
-
-    planer.setzen(s.alpha, u"α"_s, winkelpixel,
-                  {{p.a + QPointF(-p.bogen_alpha - d, -d), 1, 1},
-                   {p.a + QPointF(-p.bogen_alpha - 4 * d, -d), 1, 1},
-                   {p.a + QPointF(d, -d), 0, 1},
-                   {p.a + QPointF(-3 * d, d), 1, 0},
-                   {p.a + QPointF(d + 10, d), 0, 0}},
-                  s.alpha);
-    planer.setzen(s.beta, u"β"_s, winkelpixel,
-                  {{p.b + QPointF(d, p.bogen_beta + d), 0, 0},
-                   {p.b + QPointF(d + 2, -d), 0, 1},
-                   {p.b + QPointF(-d, -d), 1, 1}},
-                  s.beta);
+                  {bei((p.c + p.b) / 2 + QPointF(-d, 0), 1, 0.5)}, s.gegenkathete);
 
     const QPointF hoehe = einheit(p.c - p.fusspunkt);
     const QPointF quer(-hoehe.y(), hoehe.x());
-    const QPointF mitte_h = (p.c + p.fusspunkt) / 2;
-    constexpr double daneben = 12;
+    const auto auf_h = [&p](double t) { return p.c + t * (p.fusspunkt - p.c); };
     planer.setzen(u"h"_s, {}, seitenpixel,
-                  {{mitte_h + quer * daneben, 0.5, 0.5}, {mitte_h - quer * daneben, 0.5, 0.5}},
+                  {an_linie(auf_h(0.5), quer, d), an_linie(auf_h(0.5), -quer, d),
+                   an_linie(auf_h(0.35), quer, d), an_linie(auf_h(0.35), -quer, d),
+                   an_linie(auf_h(0.65), quer, d), an_linie(auf_h(0.65), -quer, d)},
                   u"h: die Höhe auf c"_s);
-    planer.setzen(u"p"_s, {}, seitenpixel,
-                  {{(p.b + p.fusspunkt) / 2 + hoehe * daneben, 0.5, 0.5},
-                   {(p.b + p.fusspunkt) / 2 - hoehe * daneben, 0.5, 0.5}},
+
+    const QPointF n = aussen(p);
+    const double jenseits = masslinie + strich + d;
+    planer.setzen(u"p"_s, {}, seitenpixel, {an_linie((p.b + p.fusspunkt) / 2, n, jenseits)},
                   u"p: der Abschnitt von c bei B"_s);
-    planer.setzen(u"q"_s, {}, seitenpixel,
-                  {{(p.a + p.fusspunkt) / 2 + hoehe * daneben, 0.5, 0.5},
-                   {(p.a + p.fusspunkt) / 2 - hoehe * daneben, 0.5, 0.5}},
+    planer.setzen(u"q"_s, {}, seitenpixel, {an_linie((p.a + p.fusspunkt) / 2, n, jenseits)},
                   u"q: der Abschnitt von c bei A"_s);
+    // c beyond p and q, so that their letters read as the parts' names.
+    const double ueber_pq = jenseits + textgroesse(u"q"_s, seitenpixel).height() + d;
+    const auto auf_c = [&p](double t) { return p.b + t * (p.a - p.b); };
+    planer.setzen(s.hypotenuse, u"c"_s, seitenpixel,
+                  {an_linie(auf_c(0.5), n, ueber_pq), an_linie(auf_c(0.6), n, ueber_pq),
+                   an_linie(auf_c(0.4), n, ueber_pq), an_linie(auf_c(0.7), n, ueber_pq),
+                   an_linie(auf_c(0.3), n, ueber_pq)},
+                  s.hypotenuse);
 }
 
 // A legend line cut into parts no wider than `breite`, each character kept:
@@ -276,20 +412,23 @@ QStringList umbrochen(const QString& zeile, const QFontMetricsF& fm, double brei
     return teile;
 }
 
-// The values whose labels had no room, under the sketch, each wrapped to its width.
+// Under the sketch: its caption where it is not to scale, then the values
+// whose labels had no room, each wrapped to its width.
 void legende(Skizzenplan& p)
 {
+    if (!p.massstabsgetreu)
+        p.legende.prepend(u"Skizze nicht maßstabsgetreu"_s);
     if (p.legende.isEmpty())
         return;
     const QFontMetricsF fm(schrift(seitenpixel));
-    const double breite = p.groesse.width() - rand_links;
+    constexpr double einzug = 12;
+    const double breite = p.groesse.width() - 2 * einzug;
     double y = p.groesse.height();
     for (const QString& zeile : p.legende) {
         for (const QString& teil : umbrochen(zeile, fm, breite)) {
-            p.texte.push_back(
-                {teil,
-                 QRectF(rand_links / 2, y, fm.horizontalAdvance(teil), fm.ascent() + fm.descent()),
-                 seitenpixel, false});
+            p.texte.push_back(in_zeile(
+                teil, seitenpixel,
+                QRectF(einzug, y, fm.horizontalAdvance(teil), fm.ascent() + fm.descent())));
             y += legendenzeile;
         }
     }
@@ -302,8 +441,10 @@ Skizzenplan skizze_planen(const Skizze& skizze, int breite, int hoehe)
 {
     Skizzenplan plan;
     ecken(plan, skizze, breite, hoehe);
+    const std::vector<Skizzentext> in_boegen = boegen(plan, skizze);
+    masslinien(plan);
     linien(plan);
-    texte(plan, skizze);
+    texte(plan, skizze, in_boegen);
     legende(plan);
     return plan;
 }
@@ -322,31 +463,24 @@ QImage skizze_zeichnen(const Skizzenplan& p)
     painter.setPen(QPen(rot, 1, Qt::DashLine, Qt::FlatCap));
     painter.drawLine(p.c, p.fusspunkt);
     rechter_winkel(painter, p.c, {1, 0}, {0, -1}, eckquadrat(p));
-    rechter_winkel(painter, p.fusspunkt, einheit(p.a - p.b), einheit(p.c - p.fusspunkt),
-                   fussquadrat(p));
+    rechter_winkel(painter, p.fusspunkt, p.fuss_richtung, einheit(p.c - p.fusspunkt),
+                   p.fussquadrat);
     constexpr int sechzehntel = 16;
     painter.setPen(QPen(rot, 1, Qt::SolidLine, Qt::FlatCap));
-    const auto bogen = [&painter](QPointF mitte, double r, double von, double grad) {
-        painter.drawArc(QRectF(mitte.x() - r, mitte.y() - r, 2 * r, 2 * r),
-                        static_cast<int>(von * sechzehntel), static_cast<int>(grad * sechzehntel));
-    };
-    bogen(p.a, p.bogen_alpha, 180 - p.winkel, p.winkel);
-    bogen(p.b, p.bogen_beta, 270, 90 - p.winkel);
+    for (const Skizzenbogen& b : {p.alpha, p.beta}) {
+        painter.drawArc(
+            QRectF(b.mitte.x() - b.radius, b.mitte.y() - b.radius, 2 * b.radius, 2 * b.radius),
+            static_cast<int>(b.von * sechzehntel), static_cast<int>(b.bogen * sechzehntel));
+    }
+    painter.setPen(QPen(rot, 1, Qt::SolidLine, Qt::FlatCap));
+    for (const QLineF& l : p.masslinien)
+        painter.drawLine(l);
 
     painter.setPen(Qt::black);
     for (const Skizzentext& t : p.texte) {
         const QFont font = schrift(t.pixel);
         painter.setFont(font);
-        const double oben = QFontMetricsF(font).ascent();
-        painter.save();
-        if (t.senkrecht) {
-            painter.translate(t.rahmen.bottomLeft());
-            painter.rotate(-90);
-        } else {
-            painter.translate(t.rahmen.topLeft());
-        }
-        painter.drawText(QPointF(0, oben), t.text);
-        painter.restore();
+        painter.drawText(t.grundlinie, t.text);
     }
     return bild;
 }
