@@ -67,7 +67,7 @@ QStringList abgleich_zeilen(const Werte& w)
         return zeilen;
     if (!zeilen.isEmpty())
         zeilen << QString();
-    const QString kopf = u"Die Angaben passen nicht zusammen:"_s;
+    const QString kopf = u"Ein solches Dreieck gibt es nicht:"_s;
     if (widersprueche.size() == 1)
         zeilen << kopf + u' ' + widersprueche.front();
     else
@@ -81,8 +81,8 @@ QStringList abgleich_zeilen(const Werte& w)
     const QString neu = ersetzt.size() == 1
                             ? ersetzt.front() + u" wird neu berechnet."_s
                             : ersetzt.join(u" und "_s) + u" werden neu berechnet."_s;
-    zeilen << u"Gerechnet wird mit "_s + symbol(von[0]) + u" und "_s + symbol(von[1]) + u"; "_s
-                  + neu;
+    zeilen << u"Gerechnet wird daher nur mit "_s + symbol(von[0]) + u" und "_s + symbol(von[1])
+                  + u"; "_s + neu;
     return zeilen;
 }
 

@@ -284,7 +284,10 @@ QString Rechenweg::text() const
             zeilen << QString();
         zeilen << absatz;
     }
-    return zeilen.join(u'\n') + u'\n';
+    // No line break beside "=" or "≈", where a word processor wraps a
+    // pasted line: a letter stays with its value ("c = 8", "h ≈ 2,0000").
+    QString text = zeilen.join(u'\n') + u'\n';
+    return text.replace(u" = "_s, u"\u00A0=\u00A0"_s).replace(u" ≈ "_s, u"\u00A0≈\u00A0"_s);
 }
 
 Rechenweg rechenweg(const Loesung& l, const QLocale& locale)
@@ -294,6 +297,8 @@ Rechenweg rechenweg(const Loesung& l, const QLocale& locale)
     Rechenweg r;
     r.absaetze << kopf(w);
     absatz_anfuegen(r.absaetze, abgleich_zeilen(w));
+    if (std::ranges::any_of(l.abgleiche, [](const Abgleich& a) { return !a.passt; }))
+        r.vor_skizze = r.absaetze.size();
 
     // Every written value in the results, as the window shows it; its step
     // where it was not given, or given and contradicted.
@@ -332,8 +337,10 @@ Rechenweg rechenweg(const Loesung& l, const QLocale& locale)
     r.absaetze << ergebnisse
                       + QStringList{u"Weitere Größen: "_s + weitere_ergebnisse.join(u"; "_s)};
 
+    // A given value the calculation agreed with is labelled as given.
     for (const Feld feld : alle_felder) {
-        const Groesse& g = w.gezeigt(feld);
+        const Abgleich* const a = l.abgleich(feld);
+        const Groesse g = a != nullptr && a->passt ? gegeben(l.getippt[feld]) : w.gezeigt(feld);
         r.beschriftung[feld] = symbol(feld) + gleich(g.genau) + w.zahl(g) + einheit(feld);
         r.masse[feld] = l.naeherung(feld);
     }

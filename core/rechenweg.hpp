@@ -27,8 +27,13 @@ struct Rechenweg {
     QString beta;
     // The sides and alpha (degrees) as doubles, for a sketch to scale.
     JeFeld<double> masse{};
+    // The paragraphs a sketch follows: the task, and where the given values
+    // contradict each other the paragraph that says so and which are
+    // computed anew, as the sketch shows them.
+    qsizetype vor_skizze = 1;
 
-    // Plain text: the lines, an empty line between paragraphs.
+    // Plain text: the lines, an empty line between paragraphs, no-break
+    // spaces beside "=" and "≈".
     [[nodiscard]] QString text() const;
 };
 

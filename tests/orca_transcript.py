@@ -35,7 +35,7 @@ QUIET = 1.0  # a step ends when Orca has said nothing for this long
 # (it is emptied first), if anything.
 RESULTS = "Winkel alpha 30, Ankathete 5, Gegenkathete 2,8868, Hypotenuse 5,7735"
 VALUES = "Winkel (alpha)\t30\nAnkathete\t5\nGegenkathete\t2,8868\nHypotenuse\t5,7735\n"
-RECHENWEG = "Aufgabe: Berechne a, c und β im rechtwinkligen Dreieck ABC mit γ = 90°, α = 30° und b = 5.\n"
+RECHENWEG = "Aufgabe: Berechne a, c und β im rechtwinkligen Dreieck ABC mit γ\u00a0=\u00a090°, α\u00a0=\u00a030° und b\u00a0=\u00a05.\n"
 STEPS = [
     ([], "the window opens", ["Berechnungen im rechtwinkligen Dreieck", "Bitte 2 bekannte Werte eingeben !",
                               "Winkel alpha"], None),

@@ -242,7 +242,8 @@ class Calculator(unittest.TestCase):
                  "Hypotenuse\t5,7735\n", f"all four values on the clipboard (it holds {clipboard()!r})")
         # The worked solution, by Ctrl+Shift+C and by the menu's third item, the same.
         s.key("ctrl+shift+c")
-        wait_for(lambda: clipboard().startswith("Aufgabe: Berechne a, c und β im rechtwinkligen Dreieck ABC mit γ = 90°, α = 30° und b = 5.\n"),
+        wait_for(lambda: clipboard().startswith("Aufgabe: Berechne a, c und β im rechtwinkligen Dreieck ABC mit "
+                                                  "γ\u00a0=\u00a090°, α\u00a0=\u00a030° und b\u00a0=\u00a05.\n"),
                  f"the Rechenweg on the clipboard (it holds {clipboard()!r})")
         rechenweg = clipboard()
         # With HTML beside it, for word processors.

@@ -113,7 +113,7 @@ QString arbeitsblatt_html(const core::Rechenweg& rechenweg)
     const qsizetype letzter = rechenweg.absaetze.size() - 1;
     for (qsizetype i = 0; i <= letzter; ++i) {
         html += absatz(rechenweg.absaetze.at(i), i == 0, i == letzter);
-        if (i == 0)
+        if (i + 1 == rechenweg.vor_skizze)
             html += bild_html(rechenweg);
     }
     return html + u"</body></html>\n"_s;
