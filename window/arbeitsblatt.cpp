@@ -14,15 +14,16 @@ constexpr int skizze_breite = 400;
 constexpr int skizze_hoehe = 260;
 
 // Compact enough that an ordinary exercise, sketch included, fits one A4
-// page; the results are never split across two.
+// page; the results are never split across two. LibreOffice reads a margin
+// only with its unit ("0pt", not "0").
 const QString blattkopf =
     QStringLiteral("<!DOCTYPE html>\n<html lang=\"de\"><head><meta charset=\"utf-8\">"
                    "<title>Rechenweg: rechtwinkliges Dreieck</title>\n<style>\n"
                    "body { font-family: sans-serif; font-size: 11pt; }\n"
-                   "p { margin-top: 0; margin-bottom: 6pt; }\n"
+                   "p { margin-top: 0pt; margin-bottom: 6pt; }\n"
                    "</style></head><body>\n"
                    "<p>Name: ______________________________ Datum: ______________</p>\n"
-                   "<h1 style=\"font-family: sans-serif; font-size: 14pt; margin-top: 0; "
+                   "<h1 style=\"font-family: sans-serif; font-size: 14pt; margin-top: 0pt; "
                    "margin-bottom: 6pt\">Rechtwinkliges Dreieck</h1>\n");
 
 QString png_daten(const QImage& bild)
@@ -66,8 +67,8 @@ QString absatz(const QStringList& zeilen, bool aufgabe, bool ergebnis)
         html << zeile_html(zeile);
     const QString titel =
         !kopf ? QString()
-              : u"<h2 style=\"font-family: sans-serif; font-size: 11pt; margin-top: 0; "
-                "margin-bottom: 0\">"_s
+              : u"<h2 style=\"font-family: sans-serif; font-size: 11pt; margin-top: 6pt; "
+                "margin-bottom: 0pt\">"_s
                     + html_text(zeilen.front()) + u"</h2>\n"_s;
     const QString text = titel + u"<p>"_s + html.join(u"<br>\n"_s) + u"</p>\n"_s;
     return ergebnis ? u"<div style=\"page-break-inside: avoid\">\n"_s + text + u"</div>\n"_s : text;

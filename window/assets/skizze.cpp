@@ -413,18 +413,21 @@ QStringList umbrochen(const QString& zeile, const QFontMetricsF& fm, double brei
 }
 
 // Under the sketch: its caption where it is not to scale, then the values
-// whose labels had no room, each wrapped to its width.
+// whose labels had no room, in one line wrapped to its width.
 void legende(Skizzenplan& p)
 {
+    QStringList zeilen;
     if (!p.massstabsgetreu)
-        p.legende.prepend(u"Skizze nicht maßstabsgetreu"_s);
-    if (p.legende.isEmpty())
+        zeilen << u"Skizze nicht maßstabsgetreu"_s;
+    if (!p.legende.isEmpty())
+        zeilen << p.legende.join(u"; "_s);
+    if (zeilen.isEmpty())
         return;
     const QFontMetricsF fm(schrift(seitenpixel));
     constexpr double einzug = 12;
     const double breite = p.groesse.width() - 2 * einzug;
     double y = p.groesse.height();
-    for (const QString& zeile : p.legende) {
+    for (const QString& zeile : zeilen) {
         for (const QString& teil : umbrochen(zeile, fm, breite)) {
             p.texte.push_back(in_zeile(
                 teil, seitenpixel,

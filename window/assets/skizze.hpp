@@ -56,7 +56,7 @@ struct Skizzenplan {
     std::vector<QLineF> linien;     // every line drawn, arcs as chords: what no text may touch
     std::vector<Skizzentext> texte;
     bool massstabsgetreu = true;
-    QStringList legende; // under the sketch: its caption if not to scale, values without room
+    QStringList legende; // values whose labels had no room, under the sketch after its caption
 };
 
 // The legs' ratio beyond which the true shape is too thin to name its parts
