@@ -257,11 +257,12 @@ std::vector<Skizzentext> boegen(Skizzenplan& p, const Skizze& s)
     const double zu_a = laenge(p.a - p.fusspunkt);
     const double zu_b = laenge(p.b - p.fusspunkt);
     const bool quadrat_zu_a = QPointF::dotProduct(p.fuss_richtung, p.a - p.b) > 0;
-    // An arc over half its leg would read as a second triangle.
-    const double platz_a =
-        std::min(zu_a - (quadrat_zu_a ? p.fussquadrat : 0) - luft - 1, laenge(p.a - p.c) / 2);
-    const double platz_b =
-        std::min(zu_b - (quadrat_zu_a ? 0 : p.fussquadrat) - luft - 1, laenge(p.b - p.c) / 2);
+    // An arc far over half its leg would read as a second triangle.
+    constexpr double groesster_anteil = 0.6;
+    const double platz_a = std::min(zu_a - (quadrat_zu_a ? p.fussquadrat : 0) - luft - 1,
+                                    groesster_anteil * laenge(p.a - p.c));
+    const double platz_b = std::min(zu_b - (quadrat_zu_a ? 0 : p.fussquadrat) - luft - 1,
+                                    groesster_anteil * laenge(p.b - p.c));
     std::vector<Skizzentext> texte;
     const auto setzen = [&](Skizzenbogen& bogen, QPointF ecke, QPointF e1, QPointF e2, double platz,
                             const QString& voll, const QString& kurz) {
