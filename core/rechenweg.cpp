@@ -284,10 +284,14 @@ QString Rechenweg::text() const
             zeilen << QString();
         zeilen << absatz;
     }
-    // No line break beside "=" or "≈", where a word processor wraps a
-    // pasted line: a letter stays with its value ("c = 8", "h ≈ 2,0000").
-    QString text = zeilen.join(u'\n') + u'\n';
-    return text.replace(u" = "_s, u"\u00A0=\u00A0"_s).replace(u" ≈ "_s, u"\u00A0≈\u00A0"_s);
+    return ohne_umbruch(zeilen.join(u'\n') + u'\n');
+}
+
+QString ohne_umbruch(QString text)
+{
+    for (const QString& fest : {u" = "_s, u" ≈ "_s, u"sin "_s, u"cos "_s, u"tan "_s})
+        text.replace(fest, QString(fest).replace(u' ', QChar(0xA0)));
+    return text;
 }
 
 Rechenweg rechenweg(const Loesung& l, const QLocale& locale)
@@ -304,7 +308,10 @@ Rechenweg rechenweg(const Loesung& l, const QLocale& locale)
     // where it was not given, or given and contradicted.
     // The results answer "Gesucht" in its order, β last; given values
     // written anew follow them.
-    QStringList ergebnisse{u"Ergebnis:"_s};
+    // Lengths and areas without a unit, as exercises give them: in length
+    // and area units, named once.
+    QStringList ergebnisse{u"Ergebnis (Längen in LE, Flächen in FE):"_s};
+    const auto le = [](Feld f) { return f == Feld::winkel ? u"°"_s : u" LE"_s; };
     QStringList neu_berechnet;
     bool geloest = false;
     for (const Schreiben& s : l.schreiben) {
@@ -319,7 +326,7 @@ Rechenweg rechenweg(const Loesung& l, const QLocale& locale)
             std::ranges::find(l.schreiben, f, &Schreiben::feld) != l.schreiben.end();
         if (geschrieben)
             (l.ist_gegeben(f) ? neu_berechnet : ergebnisse)
-                << ergebnis(w, benannt(f), w.gezeigt(f), einheit(f));
+                << ergebnis(w, benannt(f), w.gezeigt(f), le(f));
     }
     const Groesse beta = berechnet(l.dreieck.beta);
     r.absaetze << beta_absatz(schreiber, beta);
@@ -331,7 +338,8 @@ Rechenweg rechenweg(const Loesung& l, const QLocale& locale)
     QStringList weitere_ergebnisse;
     for (const Weiter& x : weitere_tabelle(w)) {
         weitere << QString::fromUtf16(x.satz) + schreiber.zeile(x.gleichung(w));
-        weitere_ergebnisse << ergebnis(w, x.symbol, x.wert, {});
+        weitere_ergebnisse << ergebnis(w, x.symbol, x.wert,
+                                       x.symbol == u"A"_s ? u" FE"_s : u" LE"_s);
     }
     r.absaetze << weitere;
     r.absaetze << ergebnisse

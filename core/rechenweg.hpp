@@ -32,10 +32,15 @@ struct Rechenweg {
     // computed anew, as the sketch shows them.
     qsizetype vor_skizze = 1;
 
-    // Plain text: the lines, an empty line between paragraphs, no-break
-    // spaces beside "=" and "≈".
+    // Plain text: the lines, an empty line between paragraphs, without
+    // breaks where a line must not break.
     [[nodiscard]] QString text() const;
 };
+
+// The text with no-break spaces where a word processor must not wrap a line:
+// beside "=" and "≈", so that a letter stays with its value ("c = 8",
+// "h ≈ 2,0000"), and after sin, cos and tan, which stay with their angle.
+[[nodiscard]] QString ohne_umbruch(QString text);
 
 // Numbers are written with the decimal separator of `locale`.
 [[nodiscard]] Rechenweg rechenweg(const Loesung& loesung, const QLocale& locale);

@@ -463,7 +463,14 @@ std::optional<QString> falsches_ergebnis(const core::Rechenweg& r, const Werte& 
                 std::ranges::find(names, symbol, &decltype(names)::value_type::first);
             if (at < 0 || found == names.end())
                 return item;
-            const Printed p = printed(item.mid(at + 3).remove(QChar(0x202F)));
+            // Lengths in LE, the area in FE, angles in degrees.
+            const bool winkel = symbol == u"α" || symbol == u"β";
+            const QString einheit = winkel ? QString() : symbol == u"A" ? u" FE"_s : u" LE"_s;
+            QString wert = item.mid(at + 3);
+            if (!wert.endsWith(einheit))
+                return item;
+            wert.chop(einheit.size());
+            const Printed p = printed(wert.remove(QChar(0x202F)));
             const bool genau = item.at(at + 1) == u'=';
             if (!*found->second || !gerundet_richtig(p.number, p.place, **found->second, genau))
                 return item;

@@ -571,10 +571,12 @@ void TestCommands::rechenwegForWorksheets()
     const QMimeData* const copied = QGuiApplication::clipboard()->mimeData();
     QVERIFY(copied->hasText() && copied->hasHtml());
     const QString html = copied->html();
-    QVERIFY(html.contains(u"<html lang=\"de\">"_s) && html.contains(u"Ergebnis:</h2>"_s));
+    QVERIFY(html.contains(u"<html lang=\"de\">"_s)
+            && html.contains(u"Ergebnis (Längen in LE, Flächen in FE):</h2>"_s));
     // Every step under its heading, for screen readers and the outline.
     QCOMPARE(html.count(u"<h2"_s), copied->text().count(u"\n\n"_s));
-    QVERIFY(html.contains(u">tan α&nbsp;=&nbsp;Gegenkathete / Ankathete&nbsp;=&nbsp;a / b</h2>"_s));
+    QVERIFY(html.contains(
+        u">tan&nbsp;α&nbsp;=&nbsp;Gegenkathete / Ankathete&nbsp;=&nbsp;a / b</h2>"_s));
     QString words = html;
     words.remove(QRegularExpression(u"<[^>]*>"_s));
     // No line breaks beside "=" or "≈": a letter stays with its value.

@@ -35,13 +35,10 @@ QString png_daten(const QImage& bild)
     return u"data:image/png;base64,"_s + QString::fromLatin1(png.toBase64());
 }
 
-// Text for HTML, where a line never breaks beside "=" or "≈": a letter and
-// its value ("c = 8", "h ≈ 2,0000") stay on one line.
+// Text for HTML, with the plain text's no-break spaces.
 QString html_text(const QString& text)
 {
-    return text.toHtmlEscaped()
-        .replace(u" = "_s, u"&nbsp;=&nbsp;"_s)
-        .replace(u" ≈ "_s, u"&nbsp;≈&nbsp;"_s);
+    return core::ohne_umbruch(text).toHtmlEscaped().replace(QChar(0xA0), u"&nbsp;"_s);
 }
 
 // A line's label in bold ("Gegeben:", "Kathetensatz:").
