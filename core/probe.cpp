@@ -52,6 +52,15 @@ QStringList abgleich_zeilen(const Werte& w)
                    << u"Probe für "_s + symbol(a.feld) + u": "_s + links(w, a.feld)
                           + gleich(gezeigt.genau) + w.zahl(gezeigt) + gegeben + u" = "_s
                           + symbol(a.feld) + haken;
+            // Agreeing to its places only: the lines below use the value
+            // worked out, as the window shows it.
+            if (!genau) {
+                const std::array<Feld, 2> von = zeile(l.fall).ausgang;
+                const Groesse& weiter = w.gezeigt(a.feld);
+                zeilen << u"Weiter gerechnet wird mit "_s + symbol(von[0]) + u" und "_s
+                              + symbol(von[1]) + u", also mit "_s + symbol(a.feld)
+                              + gleich(weiter.genau) + w.zahl(weiter) + einheit(a.feld) + u'.';
+            }
             continue;
         }
         // One digit further than compared, so that the difference shows.

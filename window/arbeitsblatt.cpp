@@ -54,8 +54,8 @@ QString zeile_html(const QString& zeile)
 // A step's paragraph opens with its heading: a line alone ("Ergebnis:"), or
 // the ratio or theorem the step uses, for screen readers and the word
 // processor's outline. The task's paragraph has none (the sheet's title
-// heads it), nor one that opens with a sentence ("Die Angaben passen nicht
-// zusammen: …, aber b = 4.").
+// heads it), nor one that opens with a sentence ("Ein solches Dreieck gibt
+// es nicht: …, aber b = 4.").
 QString absatz(const QStringList& zeilen, bool aufgabe, bool ergebnis)
 {
     const bool kopf = !aufgabe && !zeilen.front().endsWith(u'.');
