@@ -290,7 +290,7 @@ QString Rechenweg::text() const
 QString ohne_umbruch(QString text)
 {
     for (const QString& fest : {u" = "_s, u" ≈ "_s, u"sin "_s, u"cos "_s, u"tan "_s})
-        text.replace(fest, QString(fest).replace(u' ', QChar(0xA0)));
+        text.replace(fest, QString(fest).replace(u' ', QChar(u'\u00A0')));
     return text;
 }
 

@@ -435,6 +435,19 @@ long long groessenordnung(const std::string& number)
                          : exponent - static_cast<long long>(first - point);
 }
 
+// A result's value without its unit and digit groups: lengths in LE, the
+// area in FE, angles in degrees; nothing where the unit is not the quantity's.
+std::optional<QString> ohne_einheit(const QString& symbol, QString wert)
+{
+    QString einheit = symbol == u"A" ? u" FE"_s : u" LE"_s;
+    if (symbol == u"α" || symbol == u"β")
+        einheit.clear();
+    if (!wert.endsWith(einheit))
+        return std::nullopt;
+    wert.chop(einheit.size());
+    return wert.remove(QChar(0x202F));
+}
+
 } // namespace
 
 std::optional<QString> falsches_ergebnis(const core::Rechenweg& r, const Werte& exact)
@@ -463,14 +476,10 @@ std::optional<QString> falsches_ergebnis(const core::Rechenweg& r, const Werte& 
                 std::ranges::find(names, symbol, &decltype(names)::value_type::first);
             if (at < 0 || found == names.end())
                 return item;
-            // Lengths in LE, the area in FE, angles in degrees.
-            const bool winkel = symbol == u"α" || symbol == u"β";
-            const QString einheit = winkel ? QString() : symbol == u"A" ? u" FE"_s : u" LE"_s;
-            QString wert = item.mid(at + 3);
-            if (!wert.endsWith(einheit))
+            const std::optional<QString> wert = ohne_einheit(symbol, item.mid(at + 3));
+            if (!wert)
                 return item;
-            wert.chop(einheit.size());
-            const Printed p = printed(wert.remove(QChar(0x202F)));
+            const Printed p = printed(*wert);
             const bool genau = item.at(at + 1) == u'=';
             if (!*found->second || !gerundet_richtig(p.number, p.place, **found->second, genau))
                 return item;

@@ -38,7 +38,7 @@ QString png_daten(const QImage& bild)
 // Text for HTML, with the plain text's no-break spaces.
 QString html_text(const QString& text)
 {
-    return core::ohne_umbruch(text).toHtmlEscaped().replace(QChar(0xA0), u"&nbsp;"_s);
+    return core::ohne_umbruch(text).toHtmlEscaped().replace(QChar(u'\u00A0'), u"&nbsp;"_s);
 }
 
 // A line's label in bold ("Gegeben:", "Kathetensatz:").

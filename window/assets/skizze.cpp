@@ -14,7 +14,6 @@
 #include <initializer_list>
 #include <limits>
 #include <numbers>
-#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -98,7 +97,8 @@ ImBogen im_winkel(QPointF ecke, QPointF e1, QPointF e2, QSizeF groesse)
     constexpr int richtungen = 12;
     for (int i = 1; i < richtungen; ++i) {
         const QPointF richtung = einheit(e1 * (richtungen - i) + e2 * i);
-        for (double d = 1; d < 1000; d += 0.5) {
+        for (int halbe = 2; halbe < 2000; ++halbe) { // outward in half pixels
+            const double d = halbe / 2.0;
             const QRectF r(ecke + richtung * d - QPointF(groesse.width(), groesse.height()) / 2,
                            groesse);
             const std::array<QPointF, 4> punkte{r.topLeft(), r.topRight(), r.bottomLeft(),
@@ -278,7 +278,7 @@ std::vector<Skizzentext> boegen(Skizzenplan& p, const Skizze& s)
                 return;
             }
         }
-        bogen.radius = std::min(kleinster, platz);
+        bogen.radius = std::max(1.0, std::min(kleinster, platz));
         p.legende << voll;
     };
     const double winkel = std::atan2(p.c.y() - p.b.y(), p.a.x() - p.c.x()) * 180 / std::numbers::pi;
@@ -324,6 +324,9 @@ void linien(Skizzenplan& p)
 // use.
 void texte(Skizzenplan& p, const Skizze& s, const std::vector<Skizzentext>& in_boegen)
 {
+    // The angles' names first: inside their arcs they are clear of every
+    // line by construction, and the other labels keep clear of them.
+    p.texte = in_boegen;
     Planer planer(p, QRectF(QPointF(0, 0), p.groesse));
     const auto bei = [](QPointF punkt, double rx, double ry) -> Ort {
         return
@@ -339,8 +342,6 @@ void texte(Skizzenplan& p, const Skizze& s, const std::vector<Skizzentext>& in_b
                   {bei(p.a + QPointF(d, d), 0, 0), bei(p.a + QPointF(d, 0), 0, 0.5)}, {});
     planer.setzen(u"B"_s, {}, winkelpixel,
                   {bei(p.b + QPointF(-d, 0), 1, 0.5), bei(p.b + QPointF(0, -d), 0.5, 1)}, {});
-    for (const Skizzentext& t : in_boegen)
-        planer.versuchen(t);
 
     planer.setzen(s.ankathete, u"b"_s, seitenpixel, {bei((p.c + p.a) / 2 + QPointF(0, d), 0.5, 0)},
                   s.ankathete);
