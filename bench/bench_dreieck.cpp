@@ -5,6 +5,7 @@
 #include "core/numbers.hpp"
 #include "core/rechenweg.hpp"
 #include "platform/messagebox.hpp"
+#include "window/arbeitsblatt.hpp"
 #include "window/dreieckrechner.hpp"
 
 #include <QApplication>
@@ -81,6 +82,18 @@ void rechenweg(benchmark::State& state)
         benchmark::DoNotOptimize(core::rechenweg(std::get<core::Loesung>(e), german));
 }
 BENCHMARK(rechenweg)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
+
+// The worksheet Ctrl+Shift+C copies beside the text: the HTML with its
+// sketch planned, drawn and encoded as PNG.
+void arbeitsblatt(benchmark::State& state)
+{
+    const core::Rechenweg r =
+        core::rechenweg(std::get<core::Loesung>(core::berechnen(eingabe(state.range(0)))),
+                        QLocale(QLocale::German, QLocale::Germany));
+    for ([[maybe_unused]] auto _ : state)
+        benchmark::DoNotOptimize(arbeitsblatt_html(r));
+}
+BENCHMARK(arbeitsblatt)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
 // One whole Berechnen on offscreen widgets, for the same three inputs.
 void berechnen(benchmark::State& state)

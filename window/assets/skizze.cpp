@@ -380,7 +380,7 @@ void texte(Skizzenplan& p, const Skizze& s, const std::vector<Skizzentext>& in_b
 // Where a line may break after `trenner` within its first `passt`
 // characters, the last place that does not part "b =" from its value; 0 where
 // there is none.
-qsizetype nach_trenner(const QString& text, QChar trenner, qsizetype passt)
+qsizetype nach_trenner(QStringView text, QChar trenner, qsizetype passt)
 {
     for (qsizetype i = text.lastIndexOf(trenner, passt - 1); i > 0;
          i = text.lastIndexOf(trenner, i - 1)) {
@@ -394,11 +394,17 @@ qsizetype nach_trenner(const QString& text, QChar trenner, qsizetype passt)
 QStringList umbrochen(const QString& zeile, const QFontMetricsF& fm, double breite)
 {
     QStringList teile;
-    QString rest = zeile;
-    while (fm.horizontalAdvance(rest) > breite) {
-        qsizetype passt = 1;
-        while (passt < rest.size() && fm.horizontalAdvance(rest.left(passt + 1)) <= breite)
+    // Only a line's worth is ever measured, so a value of thousands of
+    // digits wraps in time linear in its length.
+    for (QStringView rest(zeile);;) {
+        qsizetype passt = std::min<qsizetype>(1, rest.size());
+        while (passt < rest.size()
+               && fm.horizontalAdvance(rest.left(passt + 1).toString()) <= breite)
             ++passt;
+        if (passt == rest.size()) {
+            teile << rest.toString();
+            return teile;
+        }
         qsizetype bruch = passt;
         for (const QChar trenner : {QChar(u' '), QChar(0x202F)}) {
             const qsizetype nach = nach_trenner(rest, trenner, passt);
@@ -407,11 +413,9 @@ QStringList umbrochen(const QString& zeile, const QFontMetricsF& fm, double brei
                 break;
             }
         }
-        teile << rest.left(bruch);
-        rest.remove(0, bruch);
+        teile << rest.left(bruch).toString();
+        rest = rest.mid(bruch);
     }
-    teile << rest;
-    return teile;
 }
 
 // Under the sketch: its caption where it is not to scale, then the values
