@@ -129,7 +129,9 @@ namespace {
 // advances included), placed by the caret, whose place Qt tells.
 class TextPositions {
 public:
-    TextPositions(const QLineEdit& field, int caretX)
+    // `caret` is the field's cursorRect(), which Qt centres on the caret's
+    // pixel: its exact middle (not QRect's, a pixel short) anchors the layout.
+    TextPositions(const QLineEdit& field, QRect caret)
         : m_layout(field.displayText(), field.font())
     {
         QTextOption option;
@@ -138,7 +140,7 @@ public:
         m_layout.beginLayout();
         m_line = m_layout.createLine();
         m_layout.endLayout();
-        m_offset = caretX - m_line.cursorToX(field.cursorPosition());
+        m_offset = QRectF(caret).center().x() - m_line.cursorToX(field.cursorPosition());
     }
     [[nodiscard]] qreal x(int position) const { return m_offset + m_line.cursorToX(position); }
 
@@ -152,7 +154,7 @@ private:
 
 Qt::Edges TextBox::CutEdges() const
 {
-    const TextPositions at(*this, cursorRect().center().x());
+    const TextPositions at(*this, cursorRect());
     const QRect area = textArea();
     Qt::Edges cut;
     if (at.x(0) < area.left())
@@ -173,7 +175,7 @@ void TextBox::markCut(QPainter& painter)
     QPalette::ColorGroup group = isActiveWindow() ? QPalette::Active : QPalette::Inactive;
     if (!isEnabled())
         group = QPalette::Disabled;
-    const TextPositions at(*this, cursorRect().center().x());
+    const TextPositions at(*this, cursorRect());
     const QString more = u"…"_s;
     const QRectF area = textArea();
     const qreal width = QFontMetricsF(font()).horizontalAdvance(more) + 2;
@@ -184,8 +186,10 @@ void TextBox::markCut(QPainter& painter)
         painter.drawText(patch, Qt::AlignCenter, more);
     };
     const int middle = qRound(area.center().y());
-    // A glyph's ink reaches a pixel past where the next character starts.
-    constexpr qreal ink = 1;
+    // A glyph's ink may start a device pixel before its place: the patch
+    // covers that pixel of the first character hidden and no more, which
+    // at 200 % is half a logical pixel, so the last one shown stays whole.
+    const qreal ink = 1 / devicePixelRatioF();
     if (cut.testFlag(Qt::LeftEdge)) {
         const qreal inner = area.left() + width;
         int k = cursorPositionAt(QPoint(qRound(inner), middle));
@@ -263,7 +267,7 @@ QRect TextBox::CharacterRect(int position) const
     if (position < 0 || character.isEmpty())
         return {};
     const QFontMetrics metrics(font());
-    return {qRound(TextPositions(*this, cursorRect().center().x()).x(position)),
+    return {qRound(TextPositions(*this, cursorRect()).x(position)),
             cursorRect().center().y() - metrics.height() / 2, metrics.horizontalAdvance(character),
             metrics.height()};
 }
