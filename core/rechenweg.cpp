@@ -345,10 +345,15 @@ Rechenweg rechenweg(const Loesung& l, const QLocale& locale)
     r.absaetze << ergebnisse
                       + QStringList{u"Weitere Größen: "_s + weitere_ergebnisse.join(u"; "_s)};
 
-    // A given value the calculation agreed with is labelled as given.
+    // A given value the calculation agreed with is labelled as given, with
+    // "≈" where the triangle's value is not exactly it.
     for (const Feld feld : alle_felder) {
         const Abgleich* const a = l.abgleich(feld);
-        const Groesse g = a != nullptr && a->passt ? gegeben(l.getippt[feld]) : w.gezeigt(feld);
+        Groesse g = w.gezeigt(feld);
+        if (a != nullptr && a->passt) {
+            g = gegeben(l.getippt[feld]);
+            g.genau = l.dreieck.werte[feld].rational() == l.getippt[feld].wert;
+        }
         r.beschriftung[feld] = symbol(feld) + gleich(g.genau) + w.zahl(g) + einheit(feld);
         r.masse[feld] = l.naeherung(feld);
     }

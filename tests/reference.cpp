@@ -448,12 +448,37 @@ std::optional<QString> ohne_einheit(const QString& symbol, QString wert)
     return wert.remove(QChar(0x202F));
 }
 
+using Namen = std::array<std::pair<QString, const std::optional<Wert>*>, 10>;
+
+// One statement "… Name = number" or "… Name ≈ number": a result, with its
+// unit and to the text's one place for its size, or a sketch's label, which
+// names no unit of length and gives a given value to its typed places.
+bool stimmt(const QString& item, bool ergebnis, const Namen& names)
+{
+    const qsizetype at = std::max(item.indexOf(u" = "_s), item.indexOf(u" ≈ "_s));
+    const QString symbol = item.left(at).split(u' ').back();
+    const auto* const found = std::ranges::find(names, symbol, &Namen::value_type::first);
+    if (at < 0 || found == names.end())
+        return false;
+    const bool genau = item.at(at + 1) == u'=';
+    // A label of a value the calculation starts from states it as typed.
+    if (!*found->second)
+        return !ergebnis && genau;
+    const std::optional<QString> wert = ergebnis
+                                            ? ohne_einheit(symbol, item.mid(at + 3))
+                                            : std::optional(item.mid(at + 3).remove(QChar(0x202F)));
+    if (!wert)
+        return false;
+    const Printed p = printed(*wert);
+    return gerundet_richtig(p.number, p.place, **found->second, genau)
+           && (genau || !ergebnis || p.place == core::textstelle(groessenordnung(p.number)));
+}
+
 } // namespace
 
 std::optional<QString> falsches_ergebnis(const core::Rechenweg& r, const Werte& exact)
 {
-    // The results by their letters: "Gegenkathete a ≈ 2,8868", "A ≈ 7,2169; u ≈ …".
-    const std::array<std::pair<QString, const std::optional<Wert>*>, 10> names{{
+    const Namen names{{
         {u"α"_s, &exact.felder[core::Feld::winkel]},
         {u"b"_s, &exact.felder[core::Feld::an]},
         {u"a"_s, &exact.felder[core::Feld::ge]},
@@ -465,28 +490,21 @@ std::optional<QString> falsches_ergebnis(const core::Rechenweg& r, const Werte& 
         {u"q"_s, &exact.q},
         {u"h"_s, &exact.h},
     }};
+    // The results by their letters: "Gegenkathete a ≈ 2,8868 LE", "A ≈ 7,2169 FE; u ≈ …".
     const QString weitere = u"Weitere Größen: "_s;
     for (QString line : r.absaetze.back().mid(1)) {
         if (line.startsWith(weitere))
             line.remove(0, weitere.size());
         for (const QString& item : line.split(u"; "_s)) {
-            const qsizetype at = std::max(item.indexOf(u" = "_s), item.indexOf(u" ≈ "_s));
-            const QString symbol = item.left(at).split(u' ').back();
-            const auto* const found =
-                std::ranges::find(names, symbol, &decltype(names)::value_type::first);
-            if (at < 0 || found == names.end())
-                return item;
-            const std::optional<QString> wert = ohne_einheit(symbol, item.mid(at + 3));
-            if (!wert)
-                return item;
-            const Printed p = printed(*wert);
-            const bool genau = item.at(at + 1) == u'=';
-            if (!*found->second || !gerundet_richtig(p.number, p.place, **found->second, genau))
-                return item;
-            // A rounded value to the text's one place for its size.
-            if (!genau && p.place != core::textstelle(groessenordnung(p.number)))
+            if (!stimmt(item, true, names))
                 return item;
         }
+    }
+    // The sketch's labels: "a ≈ 2,8868", "β = 60°".
+    QStringList labels(r.beschriftung.begin(), r.beschriftung.end());
+    for (const QString& label : labels << r.beta) {
+        if (!stimmt(label, false, names))
+            return label;
     }
     return std::nullopt;
 }

@@ -51,9 +51,9 @@ struct Werte {
                                     const Wert& exakt, bool genau);
 
 // Each result line "Name = number" or "Name ≈ number" of a worked solution
-// written in the C locale, held against the exact values: the first that is
-// not the exact value rounded to its printed digits, with "=" exactly where it
-// is that value; nothing where all are.
+// written in the C locale, and each label of its sketch, held against the
+// exact values: the first that is not the exact value rounded to its printed
+// digits, with "=" exactly where it is that value; nothing where all are.
 [[nodiscard]] std::optional<QString> falsches_ergebnis(const core::Rechenweg& r,
                                                        const Werte& exact);
 
