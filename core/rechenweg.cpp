@@ -346,13 +346,18 @@ Rechenweg rechenweg(const Loesung& l, const QLocale& locale)
                       + QStringList{u"Weitere Größen: "_s + weitere_ergebnisse.join(u"; "_s)};
 
     // A given value the calculation agreed with is labelled as given, with
-    // "≈" where the triangle's value is not exactly it.
+    // "≈" where the triangle's value is not exactly it, if that value
+    // rounds to it at the place it is written to ("0e2" agrees with 50 at
+    // the hundreds, but reads "0").
     for (const Feld feld : alle_felder) {
         const Abgleich* const a = l.abgleich(feld);
+        const Getippt& typed = l.getippt[feld];
+        const Zahl& wert = l.dreieck.werte[feld];
         Groesse g = w.gezeigt(feld);
-        if (a != nullptr && a->passt) {
-            g = gegeben(l.getippt[feld]);
-            g.genau = l.dreieck.werte[feld].rational() == l.getippt[feld].wert;
+        if (a != nullptr && a->passt
+            && wert.auf_stelle(std::min(typed.letzte_stelle, 0LL)) == gegeben(typed).wert) {
+            g = gegeben(typed);
+            g.genau = wert.rational() == typed.wert;
         }
         r.beschriftung[feld] = symbol(feld) + gleich(g.genau) + w.zahl(g) + einheit(feld);
         r.masse[feld] = l.naeherung(feld);
