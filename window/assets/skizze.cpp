@@ -149,24 +149,8 @@ public:
             m_plan.legende << legende;
     }
 
-    bool versuchen(const QString& text, int pixel, const QRectF& rahmen)
-    {
-        const bool frei = ist_frei(rahmen);
-        if (frei)
-            m_plan.texte.push_back(in_zeile(text, pixel, rahmen));
-        return frei;
-    }
-
-    bool versuchen(const Skizzentext& text)
-    {
-        const bool frei = ist_frei(text.rahmen);
-        if (frei)
-            m_plan.texte.push_back(text);
-        return frei;
-    }
-
 private:
-    [[nodiscard]] bool ist_frei(const QRectF& rahmen) const
+    bool versuchen(const QString& text, int pixel, const QRectF& rahmen)
     {
         const QRectF mit_luft = rahmen.adjusted(-luft, -luft, luft, luft);
         const bool frei = m_bild.contains(rahmen)
@@ -175,6 +159,8 @@ private:
                           && std::ranges::none_of(m_plan.texte, [&](const Skizzentext& t) {
                                  return t.rahmen.intersects(mit_luft);
                              });
+        if (frei)
+            m_plan.texte.push_back(in_zeile(text, pixel, rahmen));
         return frei;
     }
 
